@@ -52,6 +52,7 @@ struct Session {
   KullaniciBilgileri user;
   std::set<int> rights;                  // granted right codes
   std::string rootFolder;
+  std::string aliasFile;                 // alias store repointed at activation; empty: none
   ActiveCompany company;
   SistemDegerleri values;
   PrinterDefinition printer;

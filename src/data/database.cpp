@@ -121,6 +121,16 @@ Date Statement::getDate(int c) const {
 int Statement::columnCount() const { return sqlite3_column_count(stmt_); }
 std::string Statement::columnName(int c) const { return sqlite3_column_name(stmt_, c); }
 
+Statement::Kind Statement::columnKind(int c) const {
+  switch (sqlite3_column_type(stmt_, c)) {
+    case SQLITE_INTEGER: return Kind::Integer;
+    case SQLITE_FLOAT: return Kind::Real;
+    case SQLITE_TEXT: return Kind::Text;
+    case SQLITE_BLOB: return Kind::Blob;
+    default: return Kind::Null;
+  }
+}
+
 // --- Database -------------------------------------------------------------------------------
 
 bool Database::existsIn(const std::string& folder) {

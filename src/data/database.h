@@ -57,6 +57,8 @@ class Statement {
   Date getDate(int column) const;            // NULL or malformed gives the zero date
   int columnCount() const;
   std::string columnName(int column) const;
+  enum class Kind { Null, Integer, Real, Text, Blob };
+  Kind columnKind(int column) const;        // storage class of the value in this row
 
  private:
   sqlite3* db_;
