@@ -48,7 +48,12 @@ class FileSink : public BlockSink {
   std::ofstream out_;
 };
 
-std::string quoted(const fs::path& path) { return "\"" + utf8FromPath(path) + "\""; }
+std::string quoted(const fs::path& path) {
+  std::string text(1, '"');
+  text += utf8FromPath(path);
+  text += '"';
+  return text;
+}
 
 CopyResult failure(CopyStatus status, std::string message, std::int64_t copied = 0) {
   return CopyResult{status, copied, std::move(message)};
