@@ -119,14 +119,16 @@ Status checkLedgerWidths(const LedgerRow& row) {
   return checkWidths("KartAmortisman", row, ledgerFields());
 }
 
-Statement& KartRepository::stmt(std::optional<Statement>& slot, const std::string& sql) {
-  if (!slot) slot.emplace(db_.prepare(sql));
+// The SQL is built only when the statement is prepared, once per repository.
+template <typename MakeSql>
+Statement& KartRepository::stmt(std::optional<Statement>& slot, MakeSql makeSql) {
+  if (!slot) slot.emplace(db_.prepare(makeSql()));
   slot->reset();
   return *slot;
 }
 
 std::optional<KartRow> KartRepository::find(long long ulas) {
-  auto& st = stmt(find_, selectSql("Kart", kartFields()) + " WHERE \"Ulas\" = ?1");
+  auto& st = stmt(find_, [&] { return selectSql("Kart", kartFields()) + " WHERE \"Ulas\" = ?1"; });
   st.bind(1, ulas);
   std::optional<KartRow> out;
   if (st.step()) out = readRow(st, kartFields());
@@ -137,9 +139,9 @@ std::optional<KartRow> KartRepository::find(long long ulas) {
 std::optional<KartRow> KartRepository::findByCode(const std::string& bolum,
                                                   const std::string& sabitKiymet) {
   // Blank text is stored as NULL and empty text binds as NULL: IS matches both.
-  auto& st = stmt(findByCode_, selectSql("Kart", kartFields()) +
+  auto& st = stmt(findByCode_, [&] { return selectSql("Kart", kartFields()) +
                                    " WHERE \"Bolum\" IS ?1 AND \"SabitKiymet\" IS ?2"
-                                   " ORDER BY \"Ulas\" LIMIT 1");
+                                   " ORDER BY \"Ulas\" LIMIT 1"; });
   st.bind(1, bolum).bind(2, sabitKiymet);
   std::optional<KartRow> out;
   if (st.step()) out = readRow(st, kartFields());
@@ -149,7 +151,7 @@ std::optional<KartRow> KartRepository::findByCode(const std::string& bolum,
 
 long long KartRepository::insert(const KartRow& row) {
   const auto& fields = kartFields();
-  auto& st = stmt(insert_, insertSql("Kart", fields));
+  auto& st = stmt(insert_, [&] { return insertSql("Kart", fields); });
   for (size_t i = 1; i < fields.size(); ++i) bindField(st, static_cast<int>(i), row, fields[i]);
   st.run();
   return db_.lastInsertId();
@@ -157,11 +159,12 @@ long long KartRepository::insert(const KartRow& row) {
 
 bool KartRepository::update(const KartRow& row) {
   const auto& fields = kartFields();
-  std::string sets;
-  for (size_t i = 1; i < fields.size(); ++i)
-    sets += (i > 1 ? ", " : "") + quoteIdent(fields[i].name) + " = ?" + std::to_string(i);
-  auto& st = stmt(update_, "UPDATE \"Kart\" SET " + sets + " WHERE \"Ulas\" = ?" +
-                               std::to_string(fields.size()));
+  auto& st = stmt(update_, [&] {
+    std::string sets;
+    for (size_t i = 1; i < fields.size(); ++i)
+      sets += (i > 1 ? ", " : "") + quoteIdent(fields[i].name) + " = ?" + std::to_string(i);
+    return "UPDATE \"Kart\" SET " + sets + " WHERE \"Ulas\" = ?" + std::to_string(fields.size());
+  });
   for (size_t i = 1; i < fields.size(); ++i) bindField(st, static_cast<int>(i), row, fields[i]);
   st.bind(static_cast<int>(fields.size()), row.Ulas);
   st.run();
@@ -169,10 +172,9 @@ bool KartRepository::update(const KartRow& row) {
 }
 
 bool KartRepository::updateSummary(const KartRow& row) {
-  auto& st = stmt(summary_,
-                  "UPDATE \"Kart\" SET \"DegerlenmisTutar\" = ?1, \"SonIslemTarihi\" = ?2,"
+  auto& st = stmt(summary_, [&] { return "UPDATE \"Kart\" SET \"DegerlenmisTutar\" = ?1, \"SonIslemTarihi\" = ?2,"
                   " \"DegerOrani\" = ?3, \"NetDegerArtisi\" = ?4, \"DBirikmisAmortisman\" = ?5,"
-                  " \"BirikmisAmortisman\" = ?6, \"YeniKasaDegeri\" = ?7 WHERE \"Ulas\" = ?8");
+                  " \"BirikmisAmortisman\" = ?6, \"YeniKasaDegeri\" = ?7 WHERE \"Ulas\" = ?8"; });
   st.bind(1, row.DegerlenmisTutar).bind(2, row.SonIslemTarihi).bind(3, row.DegerOrani);
   st.bind(4, row.NetDegerArtisi).bind(5, row.DBirikmisAmortisman).bind(6, row.BirikmisAmortisman);
   st.bind(7, row.YeniKasaDegeri).bind(8, row.Ulas);
@@ -181,8 +183,8 @@ bool KartRepository::updateSummary(const KartRow& row) {
 }
 
 std::vector<KartRow> KartRepository::nextSlice(long long afterUlas, int limit) {
-  auto& st = stmt(slice_, selectSql("Kart", kartFields()) +
-                              " WHERE \"Ulas\" > ?1 ORDER BY \"Ulas\" LIMIT ?2");
+  auto& st = stmt(slice_, [&] { return selectSql("Kart", kartFields()) +
+                              " WHERE \"Ulas\" > ?1 ORDER BY \"Ulas\" LIMIT ?2"; });
   st.bind(1, afterUlas).bind(2, limit);
   std::vector<KartRow> out;
   while (st.step()) out.push_back(readRow(st, kartFields()));
@@ -199,8 +201,8 @@ std::vector<KartRow> KartRepository::allInCodeOrder() {
 }
 
 std::vector<LedgerRow> KartRepository::ledgerOf(long long ulasKart) {
-  auto& st = stmt(ledger_, selectSql("KartAmortisman", ledgerFields()) +
-                               " WHERE \"UlasKart\" = ?1 ORDER BY \"Tarih\", \"Ulas\"");
+  auto& st = stmt(ledger_, [&] { return selectSql("KartAmortisman", ledgerFields()) +
+                               " WHERE \"UlasKart\" = ?1 ORDER BY \"Tarih\", \"Ulas\""; });
   st.bind(1, ulasKart);
   std::vector<LedgerRow> out;
   while (st.step()) out.push_back(readRow(st, ledgerFields()));
@@ -209,7 +211,7 @@ std::vector<LedgerRow> KartRepository::ledgerOf(long long ulasKart) {
 }
 
 std::vector<long long> KartRepository::ledgerIdsOf(long long ulasKart) {
-  auto& st = stmt(ledgerIds_, "SELECT \"Ulas\" FROM \"KartAmortisman\" WHERE \"UlasKart\" = ?1");
+  auto& st = stmt(ledgerIds_, [&] { return "SELECT \"Ulas\" FROM \"KartAmortisman\" WHERE \"UlasKart\" = ?1"; });
   st.bind(1, ulasKart);
   std::vector<long long> out;
   while (st.step()) out.push_back(st.getInt(0));
@@ -219,7 +221,7 @@ std::vector<long long> KartRepository::ledgerIdsOf(long long ulasKart) {
 
 long long KartRepository::insertLedgerRow(const LedgerRow& row) {
   const auto& fields = ledgerFields();
-  auto& st = stmt(insertLedger_, insertSql("KartAmortisman", fields));
+  auto& st = stmt(insertLedger_, [&] { return insertSql("KartAmortisman", fields); });
   for (size_t i = 1; i < fields.size(); ++i) bindField(st, static_cast<int>(i), row, fields[i]);
   st.run();
   return db_.lastInsertId();
@@ -227,18 +229,20 @@ long long KartRepository::insertLedgerRow(const LedgerRow& row) {
 
 bool KartRepository::updateLedgerRow(const LedgerRow& row) {
   const auto& fields = ledgerFields();
-  std::string sets;
-  std::vector<size_t> bound;
-  for (size_t i = 0; i < fields.size(); ++i) {
-    if (!isEngineColumn(fields[i].name)) continue;
-    bound.push_back(i);
-    sets += (bound.size() > 1 ? ", " : "") + quoteIdent(fields[i].name) + " = ?" +
-            std::to_string(bound.size());
-  }
+  static const std::vector<size_t> bound = [&] {
+    std::vector<size_t> out;
+    for (size_t i = 0; i < fields.size(); ++i)
+      if (isEngineColumn(fields[i].name)) out.push_back(i);
+    return out;
+  }();
   const int n = static_cast<int>(bound.size());
-  auto& st = stmt(updateLedger_, "UPDATE \"KartAmortisman\" SET " + sets + " WHERE \"Ulas\" = ?" +
-                                     std::to_string(n + 1) + " AND \"UlasKart\" = ?" +
-                                     std::to_string(n + 2));
+  auto& st = stmt(updateLedger_, [&] {
+    std::string sets;
+    for (int i = 0; i < n; ++i)
+      sets += (i ? ", " : "") + quoteIdent(fields[bound[i]].name) + " = ?" + std::to_string(i + 1);
+    return "UPDATE \"KartAmortisman\" SET " + sets + " WHERE \"Ulas\" = ?" +
+           std::to_string(n + 1) + " AND \"UlasKart\" = ?" + std::to_string(n + 2);
+  });
   for (int i = 0; i < n; ++i) bindField(st, i + 1, row, fields[bound[i]]);
   st.bind(n + 1, row.Ulas).bind(n + 2, row.UlasKart);
   st.run();
@@ -246,7 +250,7 @@ bool KartRepository::updateLedgerRow(const LedgerRow& row) {
 }
 
 void KartRepository::deleteLedgerRow(long long ulas) {
-  auto& st = stmt(deleteLedger_, "DELETE FROM \"KartAmortisman\" WHERE \"Ulas\" = ?1");
+  auto& st = stmt(deleteLedger_, [&] { return "DELETE FROM \"KartAmortisman\" WHERE \"Ulas\" = ?1"; });
   st.bind(1, ulas);
   st.run();
 }

@@ -116,7 +116,8 @@ class KartRepository {
   void deleteLedgerRow(long long ulas);
 
  private:
-  Statement& stmt(std::optional<Statement>& slot, const std::string& sql);
+  template <typename MakeSql>
+  Statement& stmt(std::optional<Statement>& slot, MakeSql makeSql);
   Database& db_;
   std::optional<Statement> find_, findByCode_, insert_, update_, summary_, slice_, ledger_, ledgerIds_,
       insertLedger_, updateLedger_, deleteLedger_;

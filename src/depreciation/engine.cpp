@@ -35,19 +35,33 @@ struct Toplamlar {
   double L = 0, P = 0, P3 = 0, H = 0, C0 = 0;
 };
 
-Toplamlar toplamlariAl(const CalismaDefteri& defter, double maliyet, int maliDonemBaslangici) {
+// Adds one row to the running sums: at a row of the fiscal year's last month the revalued
+// accumulation and the depreciation so far are the year-end values.
+void topla(Toplamlar& t, const DefterSatiri& s, int sonAy) {
+  t.L += s.AmortismanOrani;
+  t.P += s.AmortismanTutari;
+  if (s.Tarih.month() == sonAy) {
+    t.P3 = s.DBirikmisAmortisman;
+    t.H = t.P;
+  }
+}
+
+Toplamlar toplamlariAl(const CalismaDefteri& defter, double maliyet, int sonAy,
+                       YuruyenToplamlar* yuruyen) {
   Toplamlar t;
-  const int sonAy = yilSonuAyi(maliDonemBaslangici);
-  for (const auto& s : defter.satirlar) {
-    t.L += s.AmortismanOrani;
-    t.P += s.AmortismanTutari;
-    if (s.Tarih.month() == sonAy) {
-      t.P3 = s.DBirikmisAmortisman;
-      t.H = t.P;
-    }
+  if (yuruyen && yuruyen->gecerli && yuruyen->satirSayisi == defter.satirlar.size()) {
+    t = {yuruyen->L, yuruyen->P, yuruyen->P3, yuruyen->H, 0};
+  } else {
+    for (const auto& s : defter.satirlar) topla(t, s, sonAy);
   }
   t.C0 = defter.satirlar.empty() ? maliyet : defter.satirlar.back().Ilkdeger;
   return t;
+}
+
+void yuruyeniGuncelle(YuruyenToplamlar* y, Toplamlar t, const CalismaDefteri& defter, int sonAy) {
+  if (y == nullptr) return;
+  topla(t, defter.satirlar.back(), sonAy);
+  *y = {true, defter.satirlar.size(), t.L, t.P, t.P3, t.H};
 }
 
 // Step 5: the two date checks, with their messages.
@@ -220,9 +234,10 @@ Date DonemSonu(int donem, Date tarih, int a) {
 }
 
 EklemeSonucu SonrakiDonemEkle(AmortismanAyarlari& a, CalismaDefteri& defter,
-                              const HesapOrtami& o, Prompter& prompter) {
+                              const HesapOrtami& o, Prompter& prompter, YuruyenToplamlar* yuruyen) {
   if (a.SaltOkunur) return EklemeSonucu::SaltOkunur;
-  const Toplamlar t = toplamlariAl(defter, a.Maliyet, o.maliDonemBaslangici);
+  const int sonAy = yilSonuAyi(o.maliDonemBaslangici);
+  const Toplamlar t = toplamlariAl(defter, a.Maliyet, sonAy, yuruyen);
   DefterSatiri yeni;
   if (defter.satirlar.empty()) {
     yeni.Tarih = DonemSonu(a.Amortisman_Donemi, a.BaslamaTarihi, o.maliDonemBaslangici);
@@ -243,6 +258,7 @@ EklemeSonucu SonrakiDonemEkle(AmortismanAyarlari& a, CalismaDefteri& defter,
   tutarlariHesapla(a, t, o.izDegeri, yeni);
   damgala(yeni, o);
   defter.satirlar.push_back(std::move(yeni));
+  yuruyeniGuncelle(yuruyen, t, defter, sonAy);
   return EklemeSonucu::Eklendi;
 }
 

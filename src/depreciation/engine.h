@@ -98,10 +98,21 @@ enum class EklemeSonucu {
   AktifYil,         // refused with a message: the period's year is after the active year
 };
 
+// Running sums of the rows present (step 2 of the calculation), carried from one call to the
+// next by batch work in which only the engine changes the ledger. They are used only while
+// they cover exactly the rows present; the ledger screen, whose edits change rows in place,
+// passes none and the sums are taken afresh from the rows on every call.
+struct YuruyenToplamlar {
+  bool gecerli = false;
+  size_t satirSayisi = 0;
+  double L = 0, P = 0, P3 = 0, H = 0;
+};
+
 // Appends the next period's row, or tells why not. The two refusals are shown through the
 // prompter as error messages. A non-empty ledger's last Ilkdeger replaces ayarlar.Maliyet.
 EklemeSonucu SonrakiDonemEkle(AmortismanAyarlari& ayarlar, CalismaDefteri& defter,
-                              const HesapOrtami& ortam, Prompter& prompter);
+                              const HesapOrtami& ortam, Prompter& prompter,
+                              YuruyenToplamlar* yuruyen = nullptr);
 
 // "ddmmyyhhmm" of a moment, as the row stamps carry it.
 std::string damgaMetni(const DateTime& t);

@@ -29,7 +29,9 @@ UzatmaSonucu extendOne(const db::KartRow& kart, const Session& session, const He
   defter.satirlar.clear();
   for (const auto& row : repo.ledgerOf(kart.Ulas)) defter.satirlar.push_back(toWorkingRow(row));
   RecordingPrompter prompter;
-  while ((r.neden = SonrakiDonemEkle(ayar, defter, ortam, prompter)) == EklemeSonucu::Eklendi)
+  YuruyenToplamlar toplamlar;  // nothing else touches the ledger between the calls
+  while ((r.neden = SonrakiDonemEkle(ayar, defter, ortam, prompter, &toplamlar)) ==
+         EklemeSonucu::Eklendi)
     ++r.eklenen;
   r.mesaj = prompter.last;
   if (r.eklenen > 0) defterYaz(repo, defter);

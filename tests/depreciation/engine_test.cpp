@@ -375,3 +375,37 @@ TEST(Damga, DayMonthYearHourMinute) {
   DateTime t{ymd(2005, 1, 2), {13, 4, 59, 0}};
   EXPECT_EQ(damgaMetni(t), "0201051304");
 }
+
+TEST(SonrakiDonemEkle, RunningSumsGiveTheSameLedgerAsAFreshPassEachCall) {
+  definitions::DegerlemeOranTablosu rates;
+  for (int y = 2005; y < 2012; ++y)
+    for (int m = 1; m <= 12; ++m) {
+      const Date end = ymd(y, m, 1).endOfMonth();
+      rates.add({0, "A", end, 7.5, 0, 0, {}});
+      rates.add({0, "B", end, 2.25, 0, 0, {}});
+      rates.add({0, "C", end, 0.7, 0, 0, {}});
+    }
+  for (int period : {Yillik, UcAylik, Aylik})
+    for (int method : {0, 1}) {
+      Asset a;
+      a.period = period;
+      a.method = method;
+      a.revalued = true;
+      a.rate = 12.5;
+      a.start = ymd(2004, 5, 20);
+      HesapOrtami o = ortam(&rates);
+      o.maliDonemBaslangici = 1;
+      const CalismaDefteri fresh = ledger(a, o);
+      auto s = AmortismanAyarlariOlustur(card(a), AyarSecenekleri{});
+      CalismaDefteri d;
+      YuruyenToplamlar running;
+      SilentPrompter p;
+      while (SonrakiDonemEkle(s, d, o, p, &running) == EklemeSonucu::Eklendi) {
+      }
+      ASSERT_EQ(d.satirlar.size(), fresh.satirlar.size());
+      for (size_t i = 0; i < d.satirlar.size(); ++i) {
+        EXPECT_EQ(d.satirlar[i].DBirikmisAmortisman, fresh.satirlar[i].DBirikmisAmortisman);
+        EXPECT_EQ(d.satirlar[i].KasaDegeri, fresh.satirlar[i].KasaDegeri);
+      }
+    }
+}
