@@ -346,3 +346,23 @@ TEST_F(TableLocks, TwoProcessesTakeSlotOneInTurnThroughTheTable) {
   root.reset();
   EXPECT_EQ(test::contendTwice(dir.str(), "127.0.0.1", ""), 2 * test::kChildRounds);
 }
+
+#ifdef ORVLOCKD_PATH
+TEST_F(TableLocks, TwoProcessesTakeSlotOneInTurnThroughOrvlockd) {
+#ifdef _WIN32
+  GTEST_SKIP() << "child processes are started on POSIX only";
+#endif
+  test::BackgroundProcess lockd({ORVLOCKD_PATH, "--address", "127.0.0.1", "--port", "0"});
+  const std::string line = lockd.readLine();
+  const std::string prefix = "orvlockd dinliyor: 127.0.0.1:";
+  ASSERT_EQ(line.rfind(prefix, 0), 0u) << line;
+  const std::string port = line.substr(prefix.size());
+  root.reset();
+  EXPECT_EQ(test::contendTwice(dir.str(), "localhost", port), 2 * test::kChildRounds);
+  auto check = db::Database::open(dir.str());
+  ASSERT_TRUE(check.isOk());
+  auto held = check.value()->prepare("SELECT COUNT(*) FROM LOCK WHERE DURUM <> 0");
+  held.step();
+  EXPECT_EQ(held.getInt(0), 0) << "the server path leaves the table alone";
+}
+#endif
