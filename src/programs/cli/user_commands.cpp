@@ -110,17 +110,21 @@ int runList(Context& ctx) {
 }
 
 const Registrar addCommand({{"user", "add"}, "user add NAME --full-name TEXT",
-                            "Kullanıcı ekler (şifre standart girdinin ilk satırından)", runAdd});
+                            "Kullanıcı ekler; şifre standart girdinin ilk satırından okunur.", runAdd});
 const Registrar passwdCommand({{"user", "passwd"}, "user passwd NAME",
-                               "Kullanıcının şifresini değiştirir (şifre standart girdiden)", runPasswd});
+                               "Kullanıcının şifresini değiştirir; şifre standart girdinin ilk "
+                               "satırından okunur.",
+                               runPasswd});
 const Registrar grantCommand({{"user", "grant"}, "user grant NAME CODE...|all",
-                              "Kullanıcıya yetki kodları verir",
+                              "Kullanıcıya yetki kodlarını (ya da hepsini: all) verir.",
                               [](Context& ctx) { return runRights(ctx, true); }});
 const Registrar revokeCommand({{"user", "revoke"}, "user revoke NAME CODE...",
-                               "Kullanıcıdan yetki kodlarını alır",
+                               "Kullanıcıdan yetki kodlarını alır.",
                                [](Context& ctx) { return runRights(ctx, false); }});
 const Registrar listCommand({{"user", "list"}, "user list",
-                             "Kullanıcıları ve yetki kodlarını listeler (ad, tam ad, kodlar)", runList});
+                             "Kullanıcıları listeler: ad, tam ad ve verilmiş yetki kodları "
+                             "(sekmeyle ayrılmış).",
+                             runList});
 
 }  // namespace
 }  // namespace orv::cli
