@@ -113,8 +113,8 @@ class SpoolProcess : public RawOutput {
   }
 
   void abort() override {
+    if (pid_ > 0) kill(pid_, SIGTERM);   // before the end of input, so nothing is submitted
     closeFd(input_);
-    if (pid_ > 0) kill(pid_, SIGTERM);
     wait();
     closeFd(errors_);
   }
