@@ -9,6 +9,12 @@
 
 #include <cstdio>
 #include <map>
+
+#ifdef _MSC_VER
+#pragma comment(lib, "ws2_32.lib")
+#pragma comment(lib, "iphlpapi.lib")
+#pragma comment(lib, "winspool.lib")
+#endif
 #include <vector>
 
 #include "common/platform.h"
