@@ -109,6 +109,8 @@ class SpoolProcess : public RawOutput {
     const int status = wait();
     const std::string said = trim(readErrors());
     if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return Status::ok();
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 127)   // the shell's "command not found"
+      return Status::error("Yazdırma komutu çalıştırılamadı: " + name_);
     return Status::error(name_ + " yazdırma komutu işi kabul etmedi" + (said.empty() ? "." : ": " + said));
   }
 
