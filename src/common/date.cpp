@@ -9,7 +9,7 @@ namespace orv {
 namespace {
 
 // Days from 1970-01-01 for a civil date (H. Hinnant's algorithm).
-long daysFromCivil(int y, int m, int d) {
+constexpr long daysFromCivil(int y, int m, int d) {
   y -= m <= 2;
   const long era = (y >= 0 ? y : y - 399) / 400;
   const long yoe = y - era * 400;
@@ -31,7 +31,7 @@ YMD civilFromDays(long z) {
   return {y, m, d};
 }
 
-const long kEpochOffset = daysFromCivil(1899, 12, 30);
+constexpr long kEpochOffset = daysFromCivil(1899, 12, 30);
 
 bool readInt(const std::string& s, size_t pos, size_t len, int& out) {
   if (pos + len > s.size()) return false;
