@@ -111,3 +111,50 @@ TEST(Activation, AFailingColumnAdditionStopsTheActivation) {
   EXPECT_NE(st.message().find("KART.DB dosyasına CikisTipi alanı eklenemedi"), std::string::npos) << st.message();
   EXPECT_FALSE(s.companyActive());
 }
+
+TEST(Activation, ReadsTheRowsFlagsAsTheyAreStored) {
+  test::TempDataRoot root;
+  test::CompanySpec spec;
+  spec.fiscalYearStart = 0;  // 0 means January
+  root.addCompany("ACME", spec);
+  {
+    auto db = root.openRoot();
+    ASSERT_TRUE(db::updateRows(*db, db::table("FIRMA"), db::Row{{"Adi", "ACME"}},
+                               db::Row{{"HesapAyrac", 2LL}, {"CalismaGunleri", "12345"},
+                                       {"OnayTarihi", Date::fromYMD(2023, 12, 31)}, {"YerelPara", "TL"}})
+                    .isOk());
+  }
+  Session s = root.session("ACME");
+  EXPECT_EQ(s.company.fiscalYearStart, 1);
+  EXPECT_EQ(s.company.accountGroupSeparator, '-');
+  EXPECT_EQ(s.values.accountGroupSeparator, '-');
+  EXPECT_EQ(s.company.workingDays, "12345  ");
+  EXPECT_EQ(s.company.approvalDate, Date::fromYMD(2023, 12, 31));
+  EXPECT_EQ(s.values.localCurrencyName, "TL");
+  EXPECT_TRUE(s.values.kurus1);
+  EXPECT_EQ(s.formats.amount, "###,0.00;; ");
+}
+
+TEST(Activation, AccountSeparatorCodes) {
+  const std::pair<long long, char> cases[] = {{1, '.'}, {2, '-'}, {3, ' '}, {4, ','}, {5, '/'}, {0, 0}, {9, 0}};
+  for (const auto& [code, sep] : cases) EXPECT_EQ(accountSeparator(code), sep) << code;
+}
+
+TEST(Activation, PicksThePrinterAssignedToTheLoggedInUser) {
+  test::TempDataRoot root;
+  root.addCompany("ACME");
+  {
+    auto params = std::move(db::Database::open(root.sharedParameterFolder())).value();
+    const auto& t = db::table("paramalt");
+    ASSERT_TRUE(db::insertRow(*params, t, db::Row{{"UlasParamTop", 2LL}, {"Kod", "P1"}, {"Baslik", "Ofis"},
+                                                   {"Deger1", "0Ofis@27;@"}, {"Deger2", "@@@@@@@@@@@Ofis Yazıcısı@"}}));
+    ASSERT_TRUE(db::insertRow(*params, t, db::Row{{"UlasParamTop", 99LL}, {"Kod", "P1"}, {"Baslik", "Y:P1"},
+                                                   {"Deger1", "AYŞE;"}}));
+  }
+  Session s = root.rootSession();
+  s.user.userName = "ayşe";
+  SilentPrompter quiet;
+  ASSERT_TRUE(activateCompany(s, "ACME", quiet).isOk());
+  EXPECT_EQ(s.printer.printerName, "Ofis Yazıcısı");
+  EXPECT_EQ(s.printer.codes[0], "\x1b");
+}
