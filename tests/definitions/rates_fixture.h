@@ -12,7 +12,9 @@ inline Session parameterSession(const TempDir& dir, std::set<int> rights = {2020
   s.parameterDb = std::move(db::Database::open(dir.str())).value();
   db::createTables(*s.parameterDb, db::FolderKind::Parameter);
   s.rights = std::move(rights);
+  s.values.thousandSeparator = '.';
   s.values.decimalSeparator = ',';
+  s.values.dateSeparator = '.';
   return s;
 }
 
