@@ -7,6 +7,9 @@
 
 namespace orv::app {
 
+// The product version of this build (a.b.c.d).
+inline constexpr const char* kProductVersion = "1.0.5.0";
+
 inline constexpr const char* kApplicationTitle = "Orvan Yazılım Sabit Kıymetler Programı";
 inline constexpr const char* kWindowCaption = "Orvan Sabit Kıymetler Programı";
 inline constexpr const char* kCloseQuestion =
