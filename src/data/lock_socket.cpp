@@ -73,14 +73,34 @@ addrinfo* resolve(const std::string& host, const std::string& port, bool passive
   hints.ai_socktype = SOCK_STREAM;
   hints.ai_flags = passive ? AI_PASSIVE : 0;
   addrinfo* list = nullptr;
-  const std::string service = lowerAscii(port.empty() ? "telnet" : port);
+  // "Telnet" (the default port) by number: a machine without a services file knows no names.
+  std::string service = lowerAscii(port.empty() ? "telnet" : port);
+  if (service == "telnet") service = "23";
   if (getaddrinfo(host.empty() ? nullptr : host.c_str(), service.c_str(), &hints, &list) != 0)
     return nullptr;
   return list;
 }
 
+// Waits until the pending connect of S ends, in steps that let WAITING run; false on time-out.
+bool waitConnected(NativeSocket s, std::chrono::milliseconds timeout,
+                   const std::function<void()>& waiting) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0) return false;
+    PollFd fd{};
+    fd.fd = s;
+    fd.events = POLLOUT;
+    const int ready = pollSockets(&fd, 1, toMs(std::min(left, std::chrono::milliseconds(100))));
+    if (ready != 0) return ready == 1;
+    if (waiting) waiting();
+  }
+}
+
 // A connected socket to one address within the time, or an invalid one.
-NativeSocket connectOne(const addrinfo* a, std::chrono::milliseconds timeout) {
+NativeSocket connectOne(const addrinfo* a, std::chrono::milliseconds timeout,
+                        const std::function<void()>& waiting) {
   NativeSocket s = ::socket(a->ai_family, a->ai_socktype, a->ai_protocol);
   if (!isValid(s)) return s;
   setBlocking(s, false);
@@ -88,12 +108,9 @@ NativeSocket connectOne(const addrinfo* a, std::chrono::milliseconds timeout) {
     closeNative(s);
     return static_cast<NativeSocket>(kNoSocket);
   }
-  PollFd fd{};
-  fd.fd = s;
-  fd.events = POLLOUT;
   int error = 0;
   socklen_t length = sizeof error;
-  if (pollSockets(&fd, 1, toMs(timeout)) != 1 ||
+  if (!waitConnected(s, timeout, waiting) ||
       getsockopt(s, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &length) != 0 || error != 0) {
     closeNative(s);
     return static_cast<NativeSocket>(kNoSocket);
@@ -116,7 +133,8 @@ TcpSocket& TcpSocket::operator=(TcpSocket&& other) noexcept {
 }
 
 Result<TcpSocket> TcpSocket::connect(const std::string& host, const std::string& port,
-                                     std::chrono::milliseconds timeout) {
+                                     std::chrono::milliseconds timeout,
+                                     const std::function<void()>& waiting) {
   addrinfo* list = resolve(host, port, false);
   if (!list) return Result<TcpSocket>::error("Ana makina adresi çözülemedi: " + host + ":" + port);
   const auto deadline = std::chrono::steady_clock::now() + timeout;
@@ -125,7 +143,7 @@ Result<TcpSocket> TcpSocket::connect(const std::string& host, const std::string&
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
         deadline - std::chrono::steady_clock::now());
     if (left.count() <= 0) break;
-    s = connectOne(a, left);
+    s = connectOne(a, left, waiting);
   }
   freeaddrinfo(list);
   if (!isValid(s)) return Result<TcpSocket>::error("Ana makinaya bağlanılamadı: " + host + ":" + port);

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,9 +28,11 @@ class TcpSocket {
   ~TcpSocket() { close(); }
 
   // PORT is a number or a service name ("telnet"; compared without regard to case). Each
-  // address of HOST is tried in turn until one answers or the time is up.
+  // address of HOST is tried in turn until one answers or the time is up; WAITING (may be
+  // empty) is called about every 100 ms while a connection is being made.
   static Result<TcpSocket> connect(const std::string& host, const std::string& port,
-                                   std::chrono::milliseconds timeout);
+                                   std::chrono::milliseconds timeout,
+                                   const std::function<void()>& waiting = {});
 
   bool isOpen() const { return handle_ != kNoSocket; }
   SocketHandle handle() const { return handle_; }

@@ -112,6 +112,9 @@ RecordLocks::RecordLocks(db::Database& root, LockSettings settings, Prompter& pr
 
 LockAnswer RecordLocks::lock(int slot, bool take) {
   if (usesServer()) {
+    // Without a connection this workstation holds nothing on the server: the server freed
+    // its slots when the connection ended.
+    if (!take && !socket_.isOpen()) return LockAnswer::Granted;
     const LockRequest request{slot, take, settings_.company, settings_.address, settings_.fullName};
     return serverExchange(requestLine(request));
   }
@@ -155,8 +158,8 @@ void RecordLocks::resetConnection() {
 LockAnswer RecordLocks::serverExchange(const std::string& line) {
   const auto deadline = clock_.now() + options_.replyTimeout;
   if (!socket_.isOpen()) {
-    auto connected = net::TcpSocket::connect(trim(settings_.hostAddress),
-                                             trim(settings_.hostPort), options_.replyTimeout);
+    auto connected = net::TcpSocket::connect(trim(settings_.hostAddress), trim(settings_.hostPort),
+                                             options_.replyTimeout, pump_);
     if (!connected) return LockAnswer::Refused;
     socket_ = std::move(connected).value();
     received_.clear();

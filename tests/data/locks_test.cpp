@@ -269,6 +269,18 @@ TEST_F(ServerLocks, NoReplyInTimeIsARefusalAndResetsTheConnection) {
   EXPECT_EQ(silent.accepted(), 2);
 }
 
+TEST_F(ServerLocks, GivingBackWithoutAConnectionSendsNothing) {
+  test::FakeLockServer fake("R:1\r\n");
+  RecordLocks l(*root, serverAt(fake.port()), prompter);
+  l.release(1);
+  EXPECT_EQ(l.lock(1, true), LockAnswer::Granted);
+  l.release(1);
+  const auto lines = fake.lines();
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[1], "LOCK_:003001FIRMA1  =0@10.0.0.5@Ali Veli\r\n");
+  EXPECT_EQ(fake.accepted(), 1);
+}
+
 TEST_F(ServerLocks, AnUnreachableServerEndsInTimeOut) {
   int port = 0;
   {
