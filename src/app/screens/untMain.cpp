@@ -61,7 +61,8 @@ TfrmMain::TfrmMain(orv::Session& session, Options options, QWidget* parent)
   setWindowTitle(orv::app::kWindowCaption);
   built_ = {"dxIslemler", "dxListeDokum", "sistem1", "dxHizmet", "dxBarSubItem1", "dxYardim",
             "dxFirmaKarti", "btfirmasecimi", "dxAmortismanYil", "dxKapat", "dxhizmet02",
-            "dxEkranAyar", "meDuzenle", "dxservis08", "dxgoruntuluhelp", "dxprghakkinda"};
+            "dxEkranAyar", "meDuzenle", "dxservis08", "dxgoruntuluhelp", "dxprghakkinda",
+            "dxDoviz", "dxYeniTablo"};
   if (!options_.manualFile.empty())
     built_.insert({"dxyardimkul", "dxicindekiler", "dxkonutarama"});
   buildActions();

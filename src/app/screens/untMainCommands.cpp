@@ -25,6 +25,8 @@
 #include "companies/screens/untFirma.h"
 #include "companies/screens/untFirmaSec.h"
 #include "data/parameters.h"
+#include "definitions/screens/untDoviz.h"
+#include "definitions/screens/untYenDeger.h"
 
 namespace {
 
@@ -61,6 +63,8 @@ void TfrmMain::connectCommands() {
   on("dxFirmaKarti", [this] { openCompanyCards(); });
   on("dxAmortismanYil", [this] { year_->setFocus(); year_->selectAll(); });
   on("dxhizmet02", [this] { Tfrmtakvim(this).exec(); });
+  on("dxDoviz", [this] { TfrmDoviz(session_, this).exec(); });
+  on("dxYeniTablo", [this] { TfrmYenDeger(session_, this).exec(); });
   on("dxEkranAyar", [this] { resetScreenSettings(); });
   on("meDuzenle", [this] { openBarOptions(); });
   on("dxgoruntuluhelp", [this] { openVideoHelp(); });
