@@ -98,6 +98,24 @@ Result<Session> openRoot(const std::string& rootFolder, const std::string& alias
   return s;
 }
 
+Result<Session> openAtStartup(const std::string& aliasFile, Prompter& prompter, const std::string& home) {
+  AliasStore store(aliasFile);
+  auto root = ensureStandardAliases(store, prompter, home);
+  if (!root) return root.status();
+  if (!db::isDataRoot(root.value())) {
+    const std::filesystem::path defaultRoot = standardAliases(home).front().defaultPath;
+    std::error_code ec;
+    if (std::filesystem::path(root.value()) == defaultRoot)
+      std::filesystem::create_directories(defaultRoot.parent_path(), ec);
+    if (Status s = db::initDataRoot(root.value(), prompter, home); !s) return s;
+  }
+  auto session = openRoot(root.value(), aliasFile);
+  if (!session) return session;
+  const std::string company = store.path(kCompanyAlias).value_or("");
+  if (Status s = db::upgradeAtStartup(*session->rootDb, company, prompter); !s) return s;
+  return session;
+}
+
 Result<CompanyFolders> companyFolders(Database& root, const std::string& rootFolder, const std::string& name) {
   auto row = findCompanyRow(root, name);
   if (!row) return row.status();

@@ -15,6 +15,14 @@ namespace orv {
 // `aliasFile` (empty: the session repoints no aliases). No user and no company yet.
 Result<Session> openRoot(const std::string& rootFolder, const std::string& aliasFile);
 
+// What the program does at start before the login: ensures the three aliases of the store
+// (with their messages), creates the data root on first start (the folders of the default
+// root below the install root are made; a root named elsewhere must have its parent), opens
+// it and runs the start-up schema upgrade on the root and on the company the company alias
+// points to (skipped when that folder is gone). The session repoints this store later.
+Result<Session> openAtStartup(const std::string& aliasFile, Prompter& prompter,
+                              const std::string& installRoot);
+
 // The company and parameter folders of a company row, without activating it.
 struct CompanyFolders {
   std::string company;     // parent of the root + "/" + name

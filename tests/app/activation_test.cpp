@@ -158,3 +158,31 @@ TEST(Activation, PicksThePrinterAssignedToTheLoggedInUser) {
   EXPECT_EQ(s.printer.printerName, "Ofis Yazıcısı");
   EXPECT_EQ(s.printer.codes[0], "\x1b");
 }
+
+TEST(Activation, FirstStartMakesAliasesAndTheDefaultRoot) {
+  test::TempDir dir;
+  const std::string home = dir.str() + "/ORVAN.WIN";
+  const std::string aliases = dir.str() + "/config/aliases.ini";
+  RecordingPrompter p;
+  auto s = openAtStartup(aliases, p, home);
+  ASSERT_TRUE(s.isOk()) << s.message();
+  EXPECT_EQ(s->rootFolder, home + "/Demirbas/DATA");
+  EXPECT_EQ(s->aliasFile, aliases);
+  EXPECT_EQ(p.messages.size(), 7u);  // three aliases with two messages each, the new root
+  RecordingPrompter second;
+  ASSERT_TRUE(openAtStartup(aliases, second, home).isOk());
+  EXPECT_TRUE(second.messages.empty());
+}
+
+TEST(Activation, StartupUpgradeSkipsARemovedCompany) {
+  test::TempDataRoot root;
+  root.addCompany("ACME");
+  root.session("ACME");  // the company alias now points at ACME
+  ASSERT_TRUE(AliasStore(root.aliasFile()).repoint(kRootAlias, root.root()).isOk());
+  std::filesystem::remove_all(root.companyFolder("ACME"));
+  RecordingPrompter p;
+  auto s = openAtStartup(root.aliasFile(), p, root.parent() + "/ORVAN.WIN");
+  ASSERT_TRUE(s.isOk()) << s.message();
+  EXPECT_EQ(s->rootFolder, root.root());
+  EXPECT_TRUE(p.messages.empty());
+}
