@@ -13,8 +13,8 @@
 #include <string>
 
 #ifdef _WIN32
-#include <windows.h>
 #include <psapi.h>
+#include <windows.h>
 #else
 #include <sys/resource.h>
 #endif
@@ -93,7 +93,8 @@ double plainInsert(db::Database& db, long long rows, long long rowsPerTransactio
     db::Transaction tx(db);
     for (long long i = 0; i < rowsPerTransaction && done < rows; ++i, ++done) {
       const double v = 1000 + static_cast<double>(done % 997) * 13.7;
-      st.bind(1, done / 120 + 1).bind(2, Date::fromYMD(2010, 1, 31).addMonths(static_cast<int>(done % 120)).endOfMonth());
+      st.bind(1, done / 120 + 1)
+          .bind(2, Date::fromYMD(2010, 1, 31).addMonths(static_cast<int>(done % 120)).endOfMonth());
       st.bind(3, v).bind(4, 0.0).bind(5, 0.0).bind(6, 0.0).bind(7, 0.0).bind(8, 0.0);
       st.bind(9, 10.0 / 12).bind(10, v / 120).bind(11, v * (done % 120) / 120).bind(12, v / 2);
       st.bind(13, std::string_view()).bind(14, Date()).bind(15, 1LL).bind(16, "1112261200");
@@ -113,15 +114,19 @@ int main(int argc, char** argv) {
   bool keep = false;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
-    if (a == "--assets" && i + 1 < argc) assets = std::atoll(argv[++i]);
-    else if (a == "--years" && i + 1 < argc) years = std::atoi(argv[++i]);
-    else if (a == "--keep") keep = true;
+    if (a == "--assets" && i + 1 < argc)
+      assets = std::atoll(argv[++i]);
+    else if (a == "--years" && i + 1 < argc)
+      years = std::atoi(argv[++i]);
+    else if (a == "--keep")
+      keep = true;
     else {
       std::fprintf(stderr, "usage: %s [--assets N] [--years Y] [--keep]\n", argv[0]);
       return 2;
     }
   }
-  const fs::path dir = fs::temp_directory_path() / ("orv-ledger-bench-" + std::to_string(std::rand()));
+  const fs::path dir =
+      fs::temp_directory_path() / ("orv-ledger-bench-" + std::to_string(std::rand()));
   Session session;
   session.company.name = "BENCH";
   session.companyDb = freshDatabase(dir / "company", db::FolderKind::Company);
@@ -145,16 +150,18 @@ int main(int argc, char** argv) {
   const long long rows = countRows(*session.companyDb);
 
   auto baselineDb = freshDatabase(dir / "baseline", db::FolderKind::Company);
-  const long long rowsPerTransaction = std::max(1LL, rows * kCardsPerTransaction / std::max(1LL, assets));
+  const long long rowsPerTransaction =
+      std::max(1LL, rows * kCardsPerTransaction / std::max(1LL, assets));
   const double insertSeconds = plainInsert(*baselineDb, rows, rowsPerTransaction);
 
-  std::printf("assets: %lld (monthly, %d years), cards extended: %lld, ledger rows: %lld\n",
-              assets, years, cards, rows);
+  std::printf("assets: %lld (monthly, %d years), cards extended: %lld, ledger rows: %lld\n", assets,
+              years, cards, rows);
   std::printf("ledger extend --all: %.3f s\n", extendSeconds);
   std::printf("plain SQLite insert of %lld rows: %.3f s\n", rows, insertSeconds);
   std::printf("ratio extend / insert: %.2f (target <= 1.5)\n", extendSeconds / insertSeconds);
-  std::printf("peak memory: %ld KiB before extend, %ld KiB after extend (+%ld KiB), %ld KiB at end\n",
-              memoryBefore, memoryAfterExtend, memoryAfterExtend - memoryBefore, peakMemoryKiB());
+  std::printf(
+      "peak memory: %ld KiB before extend, %ld KiB after extend (+%ld KiB), %ld KiB at end\n",
+      memoryBefore, memoryAfterExtend, memoryAfterExtend - memoryBefore, peakMemoryKiB());
   baselineDb.reset();
   session.companyDb.reset();
   session.parameterDb.reset();

@@ -34,9 +34,15 @@ Result<std::vector<Record>> parse(std::string_view text) {
   for (size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
     if (inQuotes) {
-      if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') { field += '"'; ++i; }
-      else if (c == '"') inQuotes = false;
-      else { if (c == '\n') ++line; field += c; }
+      if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+        field += '"';
+        ++i;
+      } else if (c == '"')
+        inQuotes = false;
+      else {
+        if (c == '\n') ++line;
+        field += c;
+      }
     } else if (c == '"' && !fieldStarted && field.empty()) {
       inQuotes = fieldStarted = true;
       quoteLine = line;
@@ -127,8 +133,8 @@ std::optional<bool> parseLogical(std::string_view text) {
 
 std::string fieldError(int line, std::string_view field, std::string_view what,
                        std::string_view value) {
-  std::string msg = "Satır " + std::to_string(line) + ", " + std::string(field) + ": " +
-                    std::string(what);
+  std::string msg =
+      "Satır " + std::to_string(line) + ", " + std::string(field) + ": " + std::string(what);
   if (!value.empty()) msg += " (\"" + std::string(value) + "\")";
   return msg;
 }

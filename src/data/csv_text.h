@@ -15,7 +15,7 @@
 namespace orv::csv {
 
 struct Record {
-  int line = 0;                      // line of the file where the record starts (from 1)
+  int line = 0;  // line of the file where the record starts (from 1)
   std::vector<std::string> fields;
 };
 
@@ -27,13 +27,13 @@ Result<std::vector<Record>> readFile(const std::string& path);
 std::string quote(std::string_view field);
 void writeRecord(std::ostream& out, const std::vector<std::string>& fields);
 
-std::string formatNumber(double value);              // shortest round-trip text, "." decimal
-std::string formatDate(Date date);                   // yyyy-mm-dd; empty for the zero date
+std::string formatNumber(double value);  // shortest round-trip text, "." decimal
+std::string formatDate(Date date);       // yyyy-mm-dd; empty for the zero date
 
-std::optional<double> parseNumber(std::string_view text);   // empty gives 0
-std::optional<Date> parseDate(std::string_view text);       // empty gives the zero date
+std::optional<double> parseNumber(std::string_view text);      // empty gives 0
+std::optional<Date> parseDate(std::string_view text);          // empty gives the zero date
 std::optional<long long> parseInteger(std::string_view text);  // empty gives 0
-std::optional<bool> parseLogical(std::string_view text);    // "0"/"1"; empty gives false
+std::optional<bool> parseLogical(std::string_view text);       // "0"/"1"; empty gives false
 
 // The message of an import error, naming line and field: "Satır 3, Oran: sayı değil ("x")".
 std::string fieldError(int line, std::string_view field, std::string_view what,

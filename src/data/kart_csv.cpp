@@ -19,11 +19,16 @@ std::string cellText(const KartRow& row, const RowField<KartRow>& f) {
       [&](auto member) -> std::string {
         const auto& v = row.*member;
         using T = std::decay_t<decltype(v)>;
-        if constexpr (std::is_same_v<T, std::string>) return v;
-        else if constexpr (std::is_same_v<T, double>) return csv::formatNumber(v);
-        else if constexpr (std::is_same_v<T, bool>) return v ? "1" : "0";
-        else if constexpr (std::is_same_v<T, Date>) return csv::formatDate(v);
-        else return std::to_string(v);
+        if constexpr (std::is_same_v<T, std::string>)
+          return v;
+        else if constexpr (std::is_same_v<T, double>)
+          return csv::formatNumber(v);
+        else if constexpr (std::is_same_v<T, bool>)
+          return v ? "1" : "0";
+        else if constexpr (std::is_same_v<T, Date>)
+          return csv::formatDate(v);
+        else
+          return std::to_string(v);
       },
       f.member);
 }
@@ -34,13 +39,21 @@ bool setCell(KartRow& row, const RowField<KartRow>& f, const std::string& text) 
       [&](auto member) -> bool {
         auto& v = row.*member;
         using T = std::decay_t<decltype(v)>;
-        if constexpr (std::is_same_v<T, std::string>) { v = text; return true; }
-        else if constexpr (std::is_same_v<T, double>) {
-          auto n = csv::parseNumber(text); if (n) v = *n; return n.has_value();
+        if constexpr (std::is_same_v<T, std::string>) {
+          v = text;
+          return true;
+        } else if constexpr (std::is_same_v<T, double>) {
+          auto n = csv::parseNumber(text);
+          if (n) v = *n;
+          return n.has_value();
         } else if constexpr (std::is_same_v<T, bool>) {
-          auto b = csv::parseLogical(text); if (b) v = *b; return b.has_value();
+          auto b = csv::parseLogical(text);
+          if (b) v = *b;
+          return b.has_value();
         } else if constexpr (std::is_same_v<T, Date>) {
-          auto d = csv::parseDate(text); if (d) v = *d; return d.has_value();
+          auto d = csv::parseDate(text);
+          if (d) v = *d;
+          return d.has_value();
         } else {
           auto n = csv::parseInteger(text);
           if (!n || (std::is_same_v<T, int> && (*n < INT_MIN || *n > INT_MAX))) return false;
@@ -53,11 +66,17 @@ bool setCell(KartRow& row, const RowField<KartRow>& f, const std::string& text) 
 
 const char* typeError(const RowField<KartRow>& f) {
   switch (f.member.index()) {
-    case 1: return "sayı değil (ondalık ayırıcı \".\")";
-    case 2: case 3: return "tam sayı değil";
-    case 4: return "mantıksal değer 0 veya 1 olmalıdır";
-    case 5: return "geçerli bir tarih değil (yyyy-aa-gg veya gg.aa.yyyy)";
-    default: return "geçersiz değer";
+    case 1:
+      return "sayı değil (ondalık ayırıcı \".\")";
+    case 2:
+    case 3:
+      return "tam sayı değil";
+    case 4:
+      return "mantıksal değer 0 veya 1 olmalıdır";
+    case 5:
+      return "geçerli bir tarih değil (yyyy-aa-gg veya gg.aa.yyyy)";
+    default:
+      return "geçersiz değer";
   }
 }
 
@@ -70,9 +89,12 @@ Result<std::vector<size_t>> mapHeader(const csv::Record& header, const Fields& f
     const std::string want = trUpper(trim(name));
     size_t k = 0;
     while (k < fields.size() && trUpper(fields[k].name) != want) ++k;
-    if (k == fields.size()) return R::error(csv::fieldError(header.line, name, "Kart tablosunda böyle bir alan yok"));
-    if (k == 0) return R::error(csv::fieldError(header.line, name, "Ulas otomatik verilir, dosyada olamaz"));
-    if (!seen.insert(k).second) return R::error(csv::fieldError(header.line, name, "alan iki kez geçiyor"));
+    if (k == fields.size())
+      return R::error(csv::fieldError(header.line, name, "Kart tablosunda böyle bir alan yok"));
+    if (k == 0)
+      return R::error(csv::fieldError(header.line, name, "Ulas otomatik verilir, dosyada olamaz"));
+    if (!seen.insert(k).second)
+      return R::error(csv::fieldError(header.line, name, "alan iki kez geçiyor"));
     map.push_back(k);
   }
   for (const std::string required : {"Bolum", "SabitKiymet", "Adi"}) {
@@ -89,27 +111,35 @@ Status checkCard(const KartRow& k, int line) {
   auto err = [&](const char* field, const std::string& what) {
     return Status::error(csv::fieldError(line, field, what));
   };
-  if (trim(k.Bolum).empty()) return err("Bolum", "Demirbaş bölüm kodunu girmeden kayıt yapamazsınız...");
-  if (trim(k.SabitKiymet).empty()) return err("SabitKiymet", "Demirbaş kıymet kodunu girmeden kayıt yapamazsınız...");
+  if (trim(k.Bolum).empty())
+    return err("Bolum", "Demirbaş bölüm kodunu girmeden kayıt yapamazsınız...");
+  if (trim(k.SabitKiymet).empty())
+    return err("SabitKiymet", "Demirbaş kıymet kodunu girmeden kayıt yapamazsınız...");
   if (trim(k.Adi).empty()) return err("Adi", "Demirbaşın adını girmeden kayıt yapamazsınız...");
   if (k.Hesap_Sekli < 0 || k.Hesap_Sekli > 1) return err("Hesap_Sekli", "0 veya 1 olmalıdır");
-  if (k.Amortisman_Sekli < 0 || k.Amortisman_Sekli > 1) return err("Amortisman_Sekli", "0 veya 1 olmalıdır");
-  if (k.Amortisman_Donemi < 0 || k.Amortisman_Donemi > 2) return err("Amortisman_Donemi", "0, 1 veya 2 olmalıdır");
-  if (Status s = checkKartWidths(k); !s) return Status::error("Satır " + std::to_string(line) + ": " + s.message());
+  if (k.Amortisman_Sekli < 0 || k.Amortisman_Sekli > 1)
+    return err("Amortisman_Sekli", "0 veya 1 olmalıdır");
+  if (k.Amortisman_Donemi < 0 || k.Amortisman_Donemi > 2)
+    return err("Amortisman_Donemi", "0, 1 veya 2 olmalıdır");
+  if (Status s = checkKartWidths(k); !s)
+    return Status::error("Satır " + std::to_string(line) + ": " + s.message());
   return Status::ok();
 }
 
 std::string codeUsed(const KartRow& k) {
-  return "Girdiğiniz " + k.SabitKiymet + " Nolu Sabit Kıymet Kodu Önceden Başka bir Sabit Kıymet "
+  return "Girdiğiniz " + k.SabitKiymet +
+         " Nolu Sabit Kıymet Kodu Önceden Başka bir Sabit Kıymet "
          "Kaydı İçin Kullanılmıştır.";
 }
 
-Result<KartRow> readCard(const csv::Record& rec, const std::vector<size_t>& map, const Fields& fields) {
+Result<KartRow> readCard(const csv::Record& rec, const std::vector<size_t>& map,
+                         const Fields& fields) {
   KartRow k;
   for (size_t i = 0; i < map.size(); ++i) {
     const std::string text = i < rec.fields.size() ? rec.fields[i] : std::string();
     const auto& f = fields[map[i]];
-    if (!setCell(k, f, text)) return Result<KartRow>::error(csv::fieldError(rec.line, f.name, typeError(f), text));
+    if (!setCell(k, f, text))
+      return Result<KartRow>::error(csv::fieldError(rec.line, f.name, typeError(f), text));
   }
   if (Status s = checkCard(k, rec.line); !s) return s;
   return k;
@@ -128,7 +158,8 @@ void exportKartCsv(Database& db, std::ostream& out) {
   }
 }
 
-Result<int> importKartCsv(Database& db, const std::string& path, long long userId, const std::string& stamp) {
+Result<int> importKartCsv(Database& db, const std::string& path, long long userId,
+                          const std::string& stamp) {
   auto records = csv::readFile(path);
   if (!records) return records.status();
   if (records->empty()) return Result<int>::error("Dosya boş: " + path);

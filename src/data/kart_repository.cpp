@@ -7,33 +7,109 @@
 namespace orv::db {
 namespace {
 
-#define KF(f) RowField<KartRow>{#f, &KartRow::f}
-#define LF(f) RowField<LedgerRow>{#f, &LedgerRow::f}
+#define KF(f) \
+  RowField<KartRow> { #f, &KartRow::f }
+#define LF(f) \
+  RowField<LedgerRow> { #f, &LedgerRow::f }
 
 std::vector<RowField<KartRow>> buildKartFields() {
-  return {KF(Ulas), KF(Bolum), KF(SabitKiymet), KF(Adi), KF(Aciklama), KF(SeriNo), KF(PlakaNo),
-          KF(Zimmet), KF(Ozel1), KF(Ozel2), KF(Ozel3), KF(Ozel4), KF(MuhFisNo), KF(Alis_Tarihi),
-          KF(Alis_Tutari), KF(Kdv_Orani), KF(Kdv_Tutari), KF(Satici), KF(Alis_Aciklama),
-          KF(Alis_FatSeri), KF(Alis_FaturaNo), KF(Odeme_Tipi), KF(Siparis_Kodu), KF(Satis_Kodu),
-          KF(Amortisman_Baslama), KF(Hesap_Sekli), KF(Amortisman_Sekli), KF(Amortisman_Donemi),
-          KF(Amortisman_Orani), KF(Amortisman_BitisAy), KF(Amortisman_BitisYil),
-          KF(HurdaDegeri), KF(DegerlenmisTutar), KF(AmortismanAlimUzerinden),
-          KF(Degerlendirilir), KF(MuhKod1), KF(MuhKod2), KF(MuhKod3), KF(MuhKod4),
-          KF(SonIslemTarihi), KF(DegerOrani), KF(NetDegerArtisi), KF(DBirikmisAmortisman),
-          KF(BirikmisAmortisman), KF(YeniKasaDegeri), KF(SayimTarihi), KF(Transfer_Kod),
-          KF(Transfer_Tarih), KF(GelenTransferKodu), KF(GelenTransferTarihi),
-          KF(Sat_Musteri_Kodu), KF(Sat_musteri), KF(Sat_FatSeri), KF(Sat_FatNo), KF(Sat_Odeme),
-          KF(Sat_Tarih), KF(Sat_Info), KF(Sat_Tutar), KF(Sat_KdvOran), KF(Sat_Kdv),
-          KF(Sig_Tarih1), KF(Sig_Tarih2), KF(Sig_No1), KF(Sig_Tarih3), KF(Sig_Tarih4),
-          KF(Sig_No2), KF(Gar_Tarih1), KF(Gar_Tarih2), KF(Gar_No), KF(Notlar), KF(CreateBy),
-          KF(CreateDate), KF(ModifiedBy), KF(ModifiedDate), KF(CikisTipi)};
+  return {KF(Ulas),
+          KF(Bolum),
+          KF(SabitKiymet),
+          KF(Adi),
+          KF(Aciklama),
+          KF(SeriNo),
+          KF(PlakaNo),
+          KF(Zimmet),
+          KF(Ozel1),
+          KF(Ozel2),
+          KF(Ozel3),
+          KF(Ozel4),
+          KF(MuhFisNo),
+          KF(Alis_Tarihi),
+          KF(Alis_Tutari),
+          KF(Kdv_Orani),
+          KF(Kdv_Tutari),
+          KF(Satici),
+          KF(Alis_Aciklama),
+          KF(Alis_FatSeri),
+          KF(Alis_FaturaNo),
+          KF(Odeme_Tipi),
+          KF(Siparis_Kodu),
+          KF(Satis_Kodu),
+          KF(Amortisman_Baslama),
+          KF(Hesap_Sekli),
+          KF(Amortisman_Sekli),
+          KF(Amortisman_Donemi),
+          KF(Amortisman_Orani),
+          KF(Amortisman_BitisAy),
+          KF(Amortisman_BitisYil),
+          KF(HurdaDegeri),
+          KF(DegerlenmisTutar),
+          KF(AmortismanAlimUzerinden),
+          KF(Degerlendirilir),
+          KF(MuhKod1),
+          KF(MuhKod2),
+          KF(MuhKod3),
+          KF(MuhKod4),
+          KF(SonIslemTarihi),
+          KF(DegerOrani),
+          KF(NetDegerArtisi),
+          KF(DBirikmisAmortisman),
+          KF(BirikmisAmortisman),
+          KF(YeniKasaDegeri),
+          KF(SayimTarihi),
+          KF(Transfer_Kod),
+          KF(Transfer_Tarih),
+          KF(GelenTransferKodu),
+          KF(GelenTransferTarihi),
+          KF(Sat_Musteri_Kodu),
+          KF(Sat_musteri),
+          KF(Sat_FatSeri),
+          KF(Sat_FatNo),
+          KF(Sat_Odeme),
+          KF(Sat_Tarih),
+          KF(Sat_Info),
+          KF(Sat_Tutar),
+          KF(Sat_KdvOran),
+          KF(Sat_Kdv),
+          KF(Sig_Tarih1),
+          KF(Sig_Tarih2),
+          KF(Sig_No1),
+          KF(Sig_Tarih3),
+          KF(Sig_Tarih4),
+          KF(Sig_No2),
+          KF(Gar_Tarih1),
+          KF(Gar_Tarih2),
+          KF(Gar_No),
+          KF(Notlar),
+          KF(CreateBy),
+          KF(CreateDate),
+          KF(ModifiedBy),
+          KF(ModifiedDate),
+          KF(CikisTipi)};
 }
 
 std::vector<RowField<LedgerRow>> buildLedgerFields() {
-  return {LF(Ulas), LF(UlasKart), LF(Tarih), LF(IlkDeger), LF(DOrani), LF(DTutar),
-          LF(DAmortisman), LF(DBirikmisAmortisman), LF(NetDegerArtisi), LF(AmortismanOrani),
-          LF(AmortismanTutari), LF(BirikmisAmortisman), LF(KasaDegeri), LF(MuhFisNo),
-          LF(MuhFisTarih), LF(CreateBy), LF(CreateDate), LF(ModifiedBy), LF(ModifiedDate)};
+  return {LF(Ulas),
+          LF(UlasKart),
+          LF(Tarih),
+          LF(IlkDeger),
+          LF(DOrani),
+          LF(DTutar),
+          LF(DAmortisman),
+          LF(DBirikmisAmortisman),
+          LF(NetDegerArtisi),
+          LF(AmortismanOrani),
+          LF(AmortismanTutari),
+          LF(BirikmisAmortisman),
+          LF(KasaDegeri),
+          LF(MuhFisNo),
+          LF(MuhFisTarih),
+          LF(CreateBy),
+          LF(CreateDate),
+          LF(ModifiedBy),
+          LF(ModifiedDate)};
 }
 
 #undef KF
@@ -49,11 +125,16 @@ void readField(const Statement& st, int column, Row& row, const RowField<Row>& f
   std::visit(
       [&](auto member) {
         using T = std::remove_reference_t<decltype(row.*member)>;
-        if constexpr (std::is_same_v<T, std::string>) row.*member = st.getText(column);
-        else if constexpr (std::is_same_v<T, double>) row.*member = st.getDouble(column);
-        else if constexpr (std::is_same_v<T, bool>) row.*member = st.getBool(column);
-        else if constexpr (std::is_same_v<T, Date>) row.*member = st.getDate(column);
-        else row.*member = static_cast<T>(st.getInt(column));
+        if constexpr (std::is_same_v<T, std::string>)
+          row.*member = st.getText(column);
+        else if constexpr (std::is_same_v<T, double>)
+          row.*member = st.getDouble(column);
+        else if constexpr (std::is_same_v<T, bool>)
+          row.*member = st.getBool(column);
+        else if constexpr (std::is_same_v<T, Date>)
+          row.*member = st.getDate(column);
+        else
+          row.*member = static_cast<T>(st.getInt(column));
       },
       f.member);
 }
@@ -139,9 +220,11 @@ std::optional<KartRow> KartRepository::find(long long ulas) {
 std::optional<KartRow> KartRepository::findByCode(const std::string& bolum,
                                                   const std::string& sabitKiymet) {
   // Blank text is stored as NULL and empty text binds as NULL: IS matches both.
-  auto& st = stmt(findByCode_, [&] { return selectSql("Kart", kartFields()) +
-                                   " WHERE \"Bolum\" IS ?1 AND \"SabitKiymet\" IS ?2"
-                                   " ORDER BY \"Ulas\" LIMIT 1"; });
+  auto& st = stmt(findByCode_, [&] {
+    return selectSql("Kart", kartFields()) +
+           " WHERE \"Bolum\" IS ?1 AND \"SabitKiymet\" IS ?2"
+           " ORDER BY \"Ulas\" LIMIT 1";
+  });
   st.bind(1, bolum).bind(2, sabitKiymet);
   std::optional<KartRow> out;
   if (st.step()) out = readRow(st, kartFields());
@@ -172,9 +255,11 @@ bool KartRepository::update(const KartRow& row) {
 }
 
 bool KartRepository::updateSummary(const KartRow& row) {
-  auto& st = stmt(summary_, [&] { return "UPDATE \"Kart\" SET \"DegerlenmisTutar\" = ?1, \"SonIslemTarihi\" = ?2,"
-                  " \"DegerOrani\" = ?3, \"NetDegerArtisi\" = ?4, \"DBirikmisAmortisman\" = ?5,"
-                  " \"BirikmisAmortisman\" = ?6, \"YeniKasaDegeri\" = ?7 WHERE \"Ulas\" = ?8"; });
+  auto& st = stmt(summary_, [&] {
+    return "UPDATE \"Kart\" SET \"DegerlenmisTutar\" = ?1, \"SonIslemTarihi\" = ?2,"
+           " \"DegerOrani\" = ?3, \"NetDegerArtisi\" = ?4, \"DBirikmisAmortisman\" = ?5,"
+           " \"BirikmisAmortisman\" = ?6, \"YeniKasaDegeri\" = ?7 WHERE \"Ulas\" = ?8";
+  });
   st.bind(1, row.DegerlenmisTutar).bind(2, row.SonIslemTarihi).bind(3, row.DegerOrani);
   st.bind(4, row.NetDegerArtisi).bind(5, row.DBirikmisAmortisman).bind(6, row.BirikmisAmortisman);
   st.bind(7, row.YeniKasaDegeri).bind(8, row.Ulas);
@@ -183,8 +268,9 @@ bool KartRepository::updateSummary(const KartRow& row) {
 }
 
 std::vector<KartRow> KartRepository::nextSlice(long long afterUlas, int limit) {
-  auto& st = stmt(slice_, [&] { return selectSql("Kart", kartFields()) +
-                              " WHERE \"Ulas\" > ?1 ORDER BY \"Ulas\" LIMIT ?2"; });
+  auto& st = stmt(slice_, [&] {
+    return selectSql("Kart", kartFields()) + " WHERE \"Ulas\" > ?1 ORDER BY \"Ulas\" LIMIT ?2";
+  });
   st.bind(1, afterUlas).bind(2, limit);
   std::vector<KartRow> out;
   while (st.step()) out.push_back(readRow(st, kartFields()));
@@ -201,8 +287,10 @@ std::vector<KartRow> KartRepository::allInCodeOrder() {
 }
 
 std::vector<LedgerRow> KartRepository::ledgerOf(long long ulasKart) {
-  auto& st = stmt(ledger_, [&] { return selectSql("KartAmortisman", ledgerFields()) +
-                               " WHERE \"UlasKart\" = ?1 ORDER BY \"Tarih\", \"Ulas\""; });
+  auto& st = stmt(ledger_, [&] {
+    return selectSql("KartAmortisman", ledgerFields()) +
+           " WHERE \"UlasKart\" = ?1 ORDER BY \"Tarih\", \"Ulas\"";
+  });
   st.bind(1, ulasKart);
   std::vector<LedgerRow> out;
   while (st.step()) out.push_back(readRow(st, ledgerFields()));
@@ -211,7 +299,9 @@ std::vector<LedgerRow> KartRepository::ledgerOf(long long ulasKart) {
 }
 
 std::vector<long long> KartRepository::ledgerIdsOf(long long ulasKart) {
-  auto& st = stmt(ledgerIds_, [&] { return "SELECT \"Ulas\" FROM \"KartAmortisman\" WHERE \"UlasKart\" = ?1"; });
+  auto& st = stmt(ledgerIds_, [&] {
+    return "SELECT \"Ulas\" FROM \"KartAmortisman\" WHERE \"UlasKart\" = ?1";
+  });
   st.bind(1, ulasKart);
   std::vector<long long> out;
   while (st.step()) out.push_back(st.getInt(0));
@@ -240,8 +330,8 @@ bool KartRepository::updateLedgerRow(const LedgerRow& row) {
     std::string sets;
     for (int i = 0; i < n; ++i)
       sets += (i ? ", " : "") + quoteIdent(fields[bound[i]].name) + " = ?" + std::to_string(i + 1);
-    return "UPDATE \"KartAmortisman\" SET " + sets + " WHERE \"Ulas\" = ?" +
-           std::to_string(n + 1) + " AND \"UlasKart\" = ?" + std::to_string(n + 2);
+    return "UPDATE \"KartAmortisman\" SET " + sets + " WHERE \"Ulas\" = ?" + std::to_string(n + 1) +
+           " AND \"UlasKart\" = ?" + std::to_string(n + 2);
   });
   for (int i = 0; i < n; ++i) bindField(st, i + 1, row, fields[bound[i]]);
   st.bind(n + 1, row.Ulas).bind(n + 2, row.UlasKart);
@@ -250,7 +340,8 @@ bool KartRepository::updateLedgerRow(const LedgerRow& row) {
 }
 
 void KartRepository::deleteLedgerRow(long long ulas) {
-  auto& st = stmt(deleteLedger_, [&] { return "DELETE FROM \"KartAmortisman\" WHERE \"Ulas\" = ?1"; });
+  auto& st =
+      stmt(deleteLedger_, [&] { return "DELETE FROM \"KartAmortisman\" WHERE \"Ulas\" = ?1"; });
   st.bind(1, ulas);
   st.run();
 }

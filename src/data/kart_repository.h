@@ -98,8 +98,8 @@ class KartRepository {
 
   std::optional<KartRow> find(long long ulas);
   std::optional<KartRow> findByCode(const std::string& bolum, const std::string& sabitKiymet);
-  long long insert(const KartRow& row);                 // Ulas of the new row (row.Ulas ignored)
-  bool update(const KartRow& row);                      // by Ulas; false when the row is gone
+  long long insert(const KartRow& row);  // Ulas of the new row (row.Ulas ignored)
+  bool update(const KartRow& row);       // by Ulas; false when the row is gone
   // The seven summary fields written from a ledger (see DefterKaydet); false when gone.
   bool updateSummary(const KartRow& row);
 
@@ -112,15 +112,15 @@ class KartRepository {
   std::vector<LedgerRow> ledgerOf(long long ulasKart);  // in Tarih order (then Ulas)
   std::vector<long long> ledgerIdsOf(long long ulasKart);
   long long insertLedgerRow(const LedgerRow& row);
-  bool updateLedgerRow(const LedgerRow& row);           // by Ulas and UlasKart, marks untouched
+  bool updateLedgerRow(const LedgerRow& row);  // by Ulas and UlasKart, marks untouched
   void deleteLedgerRow(long long ulas);
 
  private:
   template <typename MakeSql>
   Statement& stmt(std::optional<Statement>& slot, MakeSql makeSql);
   Database& db_;
-  std::optional<Statement> find_, findByCode_, insert_, update_, summary_, slice_, ledger_, ledgerIds_,
-      insertLedger_, updateLedger_, deleteLedger_;
+  std::optional<Statement> find_, findByCode_, insert_, update_, summary_, slice_, ledger_,
+      ledgerIds_, insertLedger_, updateLedger_, deleteLedger_;
 };
 
 }  // namespace orv::db

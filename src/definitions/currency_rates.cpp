@@ -34,19 +34,22 @@ struct ParsedRate {
 };
 
 void writeRate(db::Database& db, Date date, const ParsedRate& r) {
-  auto upd = db.prepare("UPDATE \"DOVIZALT\" SET \"Alis\" = ?3, \"Satis\" = ?4"
-                        " WHERE \"DovizKodu\" = ?1 AND \"Tarih\" = ?2");
+  auto upd = db.prepare(
+      "UPDATE \"DOVIZALT\" SET \"Alis\" = ?3, \"Satis\" = ?4"
+      " WHERE \"DovizKodu\" = ?1 AND \"Tarih\" = ?2");
   upd.bind(1, r.kod).bind(2, date).bind(3, r.alis).bind(4, r.satis).run();
   if (db.changes() > 0) return;
-  auto ins = db.prepare("INSERT INTO \"DOVIZALT\" (\"DovizKodu\", \"Tarih\", \"Alis\", \"Satis\")"
-                        " VALUES (?1, ?2, ?3, ?4)");
+  auto ins = db.prepare(
+      "INSERT INTO \"DOVIZALT\" (\"DovizKodu\", \"Tarih\", \"Alis\", \"Satis\")"
+      " VALUES (?1, ?2, ?3, ?4)");
   ins.bind(1, r.kod).bind(2, date).bind(3, r.alis).bind(4, r.satis).run();
 }
 
 }  // namespace
 
 std::vector<Doviz> listCurrencies(db::Database& db) {
-  auto st = db.prepare("SELECT \"ULAS\", \"KOD\", \"DOVIZ\", \"SEMBOL\" FROM \"DOVIZTOP\" ORDER BY \"ULAS\"");
+  auto st = db.prepare(
+      "SELECT \"ULAS\", \"KOD\", \"DOVIZ\", \"SEMBOL\" FROM \"DOVIZTOP\" ORDER BY \"ULAS\"");
   std::vector<Doviz> out;
   while (st.step()) out.push_back({st.getInt(0), st.getText(1), st.getText(2), st.getText(3)});
   return out;
@@ -59,11 +62,20 @@ Result<long long> saveCurrency(Session& session, const Doviz& d) {
     if (Status s = checkCurrency(db, d); !s) return s;
     if (d.ULAS == 0) {
       db.prepare("INSERT INTO \"DOVIZTOP\" (\"KOD\", \"DOVIZ\", \"SEMBOL\") VALUES (?1, ?2, ?3)")
-          .bind(1, d.KOD).bind(2, d.DOVIZ).bind(3, d.SEMBOL).run();
+          .bind(1, d.KOD)
+          .bind(2, d.DOVIZ)
+          .bind(3, d.SEMBOL)
+          .run();
       return db.lastInsertId();
     }
-    db.prepare("UPDATE \"DOVIZTOP\" SET \"KOD\" = ?1, \"DOVIZ\" = ?2, \"SEMBOL\" = ?3 WHERE \"ULAS\" = ?4")
-        .bind(1, d.KOD).bind(2, d.DOVIZ).bind(3, d.SEMBOL).bind(4, d.ULAS).run();
+    db.prepare(
+          "UPDATE \"DOVIZTOP\" SET \"KOD\" = ?1, \"DOVIZ\" = ?2, \"SEMBOL\" = ?3 WHERE \"ULAS\" = "
+          "?4")
+        .bind(1, d.KOD)
+        .bind(2, d.DOVIZ)
+        .bind(3, d.SEMBOL)
+        .bind(4, d.ULAS)
+        .run();
     if (db.changes() == 0) return Result<long long>::error("Döviz kaydına ulaşılamıyor.");
     return d.ULAS;
   } catch (const db::DbError& e) {
@@ -74,7 +86,9 @@ Result<long long> saveCurrency(Session& session, const Doviz& d) {
 Status deleteCurrency(Session& session, long long ulas) {
   if (Status s = checkEditable(session); !s) return s;
   try {
-    session.parameterDb->prepare("DELETE FROM \"DOVIZTOP\" WHERE \"ULAS\" = ?1").bind(1, ulas).run();
+    session.parameterDb->prepare("DELETE FROM \"DOVIZTOP\" WHERE \"ULAS\" = ?1")
+        .bind(1, ulas)
+        .run();
     return Status::ok();
   } catch (const db::DbError& e) {
     return Status::error(std::string("Döviz silinemedi: ") + e.what());
@@ -82,20 +96,28 @@ Status deleteCurrency(Session& session, long long ulas) {
 }
 
 std::vector<GunlukKur> loadDailyRates(db::Database& db, Date date) {
-  auto exact = db.prepare("SELECT \"Alis\", \"Satis\" FROM \"DOVIZALT\" WHERE \"DovizKodu\" = ?1"
-                          " AND \"Tarih\" = ?2 ORDER BY \"Ulas\" LIMIT 1");
-  auto previous = db.prepare("SELECT \"Alis\", \"Satis\" FROM \"DOVIZALT\" WHERE \"DovizKodu\" = ?1"
-                             " AND \"Tarih\" < ?2 ORDER BY \"Tarih\" DESC, \"Ulas\" DESC LIMIT 1");
+  auto exact = db.prepare(
+      "SELECT \"Alis\", \"Satis\" FROM \"DOVIZALT\" WHERE \"DovizKodu\" = ?1"
+      " AND \"Tarih\" = ?2 ORDER BY \"Ulas\" LIMIT 1");
+  auto previous = db.prepare(
+      "SELECT \"Alis\", \"Satis\" FROM \"DOVIZALT\" WHERE \"DovizKodu\" = ?1"
+      " AND \"Tarih\" < ?2 ORDER BY \"Tarih\" DESC, \"Ulas\" DESC LIMIT 1");
   std::vector<GunlukKur> out;
   for (const auto& d : listCurrencies(db)) {
     GunlukKur k{d.KOD, d.DOVIZ};
     exact.reset();
     exact.bind(1, d.KOD).bind(2, date);
-    if (exact.step()) { k.alis = exact.getDouble(0); k.satis = exact.getDouble(1); }
+    if (exact.step()) {
+      k.alis = exact.getDouble(0);
+      k.satis = exact.getDouble(1);
+    }
     exact.reset();
     previous.reset();
     previous.bind(1, d.KOD).bind(2, date);
-    if (previous.step()) { k.oncekiAlis = previous.getDouble(0); k.oncekiSatis = previous.getDouble(1); }
+    if (previous.step()) {
+      k.oncekiAlis = previous.getDouble(0);
+      k.oncekiSatis = previous.getDouble(1);
+    }
     previous.reset();
     out.push_back(std::move(k));
   }
@@ -132,6 +154,8 @@ Result<int> saveDailyRates(Session& session, Date date, const std::vector<KurGir
   }
 }
 
-int rateTrend(double rate, double previous) { return rate < previous ? -1 : rate > previous ? 1 : 0; }
+int rateTrend(double rate, double previous) {
+  return rate < previous ? -1 : rate > previous ? 1 : 0;
+}
 
 }  // namespace orv::definitions

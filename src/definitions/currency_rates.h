@@ -25,7 +25,7 @@ struct Doviz {
   std::string SEMBOL;
 };
 
-std::vector<Doviz> listCurrencies(db::Database& parameterDb);   // table order (ULAS)
+std::vector<Doviz> listCurrencies(db::Database& parameterDb);  // table order (ULAS)
 // Appends (ULAS 0) or changes a currency; the code is required and unique. Right 2023.
 Result<long long> saveCurrency(Session& session, const Doviz& currency);
 // Deletes a currency definition; its daily rates stay. Right 2023.
@@ -34,8 +34,8 @@ Status deleteCurrency(Session& session, long long ulas);
 struct GunlukKur {
   std::string kod;
   std::string ad;
-  double alis = 0, satis = 0;               // of the date, 0 when there is no row
-  double oncekiAlis = 0, oncekiSatis = 0;   // latest earlier row of the currency, else 0
+  double alis = 0, satis = 0;              // of the date, 0 when there is no row
+  double oncekiAlis = 0, oncekiSatis = 0;  // latest earlier row of the currency, else 0
 };
 
 // One entry per currency, in table order.

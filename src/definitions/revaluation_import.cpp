@@ -33,7 +33,7 @@ Result<std::vector<int>> mapHeader(const csv::Record& header) {
 Result<DegerlemeOrani> readRecord(const csv::Record& rec, const std::vector<int>& pos) {
   auto cell = [&](size_t k) -> std::string {
     return pos[k] >= 0 && pos[k] < static_cast<int>(rec.fields.size()) ? trim(rec.fields[pos[k]])
-                                                                         : std::string();
+                                                                       : std::string();
   };
   using R = Result<DegerlemeOrani>;
   DegerlemeOrani row;

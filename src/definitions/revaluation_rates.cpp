@@ -18,7 +18,7 @@ const char* kSelect =
     " FROM \"YeniDegerlemeTablosu\"";
 
 DegerlemeOrani readRow(const db::Statement& st) {
-  return {st.getInt(0),    st.getText(1),    st.getDate(2), st.getDouble(3),
+  return {st.getInt(0),    st.getText(1),   st.getDate(2), st.getDouble(3),
           st.getDouble(4), st.getDouble(5), st.getDate(6)};
 }
 
@@ -38,15 +38,16 @@ Status checkEditable(Session& session) {
 
 // Ulas of another row of the series with that date, or 0.
 long long rowWithDate(db::Database& db, const std::string& tur, Date date, long long except) {
-  auto st = db.prepare("SELECT \"Ulas\" FROM \"YeniDegerlemeTablosu\" WHERE \"Tur\" = ?1 AND"
-                       " \"Tarih\" = ?2 AND \"Ulas\" <> ?3 LIMIT 1");
+  auto st = db.prepare(
+      "SELECT \"Ulas\" FROM \"YeniDegerlemeTablosu\" WHERE \"Tur\" = ?1 AND"
+      " \"Tarih\" = ?2 AND \"Ulas\" <> ?3 LIMIT 1");
   st.bind(1, tur).bind(2, date).bind(3, except);
   return st.step() ? st.getInt(0) : 0;
 }
 
 std::string duplicateMessage(const std::string& tur, Date date) {
-  return std::string(seriesCaption(tur.empty() ? 'A' : tur[0])) + " tablosunda " +
-         date.iso() + " tarihli bir oran zaten var.";
+  return std::string(seriesCaption(tur.empty() ? 'A' : tur[0])) + " tablosunda " + date.iso() +
+         " tarihli bir oran zaten var.";
 }
 
 }  // namespace
@@ -55,9 +56,12 @@ char seriesLetter(int periodKind) { return static_cast<char>('A' + periodKind); 
 
 const char* seriesCaption(char letter) {
   switch (letter) {
-    case 'B': return "3 Aylık";
-    case 'C': return "Aylık";
-    default: return "Yıllık";
+    case 'B':
+      return "3 Aylık";
+    case 'C':
+      return "Aylık";
+    default:
+      return "Yıllık";
   }
 }
 

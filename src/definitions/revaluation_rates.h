@@ -21,9 +21,9 @@ inline constexpr int kRightChangeRevaluationTable = 2043;
 
 struct DegerlemeOrani {
   long long Ulas = 0;
-  std::string Tur;          // "A", "B" or "C"
+  std::string Tur;  // "A", "B" or "C"
   Date Tarih;
-  double Oran = 0;          // percent
+  double Oran = 0;  // percent
   double AltLimit = 0;
   double UstLimit = 0;
   Date Set_date;

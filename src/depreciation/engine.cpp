@@ -108,16 +108,18 @@ double donemOrani(const AmortismanAyarlari& a, const Toplamlar& t, Date d, size_
       C = baslangicYili && ay / 3 == ceyrek ? ceyrek * R / 4 : R / 4;
     }
   } else if (a.Amortisman_Donemi == Aylik) {
-    if (baslangicYili && ay == 12) C = kist ? R / 12 : m * C / 12;
-    else C = R / 12;
+    if (baslangicYili && ay == 12)
+      C = kist ? R / 12 : m * C / 12;
+    else
+      C = R / 12;
   }
   if (static_cast<long long>(satirSayisi) == a.OmurDonemSayisi && t.L + C < cap) C = cap - t.L;
   return C;
 }
 
 // DAmortisman on the revalued amount when a revalued year-end accumulation exists.
-double degerliAmortisman(const AmortismanAyarlari& a, const DefterSatiri& s, double p3r,
-                         double AO, bool butun) {
+double degerliAmortisman(const AmortismanAyarlari& a, const DefterSatiri& s, double p3r, double AO,
+                         bool butun) {
   const bool hizli = a.Hesap_Sekli == 1;
   const bool baslangicYili = s.Tarih.year() == a.BaslamaTarihi.year();
   const double kalan = s.DTutar - p3r;
@@ -135,8 +137,7 @@ double degerliAmortisman(const AmortismanAyarlari& a, const DefterSatiri& s, dou
 }
 
 // Steps 8 to 10 on the new row.
-void tutarlariHesapla(const AmortismanAyarlari& a, const Toplamlar& t, double iz,
-                      DefterSatiri& s) {
+void tutarlariHesapla(const AmortismanAyarlari& a, const Toplamlar& t, double iz, DefterSatiri& s) {
   const double AO = s.AmortismanOrani;
   const bool butun = AO + t.L >= 200;
   if (a.Degerlendirilir) {
@@ -153,8 +154,10 @@ void tutarlariHesapla(const AmortismanAyarlari& a, const Toplamlar& t, double iz
       s.NetDegerArtisi = 0;
     }
   }
-  if (a.Hesap_Sekli == 0) s.AmortismanTutari = AO * t.C0 / 100;
-  else s.AmortismanTutari = butun ? t.C0 - t.P : AO * (t.C0 - t.H) / 100;
+  if (a.Hesap_Sekli == 0)
+    s.AmortismanTutari = AO * t.C0 / 100;
+  else
+    s.AmortismanTutari = butun ? t.C0 - t.P : AO * (t.C0 - t.H) / 100;
   if (t.C0 - t.P - s.AmortismanTutari <= iz) s.AmortismanTutari -= iz;
   s.BirikmisAmortisman = s.AmortismanTutari + t.P;
   if (a.Degerlendirilir) {
@@ -163,8 +166,8 @@ void tutarlariHesapla(const AmortismanAyarlari& a, const Toplamlar& t, double iz
       s.DBirikmisAmortisman -= iz;
       if (s.NetDegerArtisi > 0) s.NetDegerArtisi -= iz;
     }
-    s.KasaDegeri = s.DTutar - (a.AmortismanAlimUzerinden ? s.BirikmisAmortisman
-                                                          : s.DBirikmisAmortisman);
+    s.KasaDegeri =
+        s.DTutar - (a.AmortismanAlimUzerinden ? s.BirikmisAmortisman : s.DBirikmisAmortisman);
   } else {
     s.KasaDegeri = t.C0 - s.BirikmisAmortisman;
   }
@@ -202,8 +205,8 @@ AmortismanAyarlari AmortismanAyarlariOlustur(const db::KartRow& k, const AyarSec
   if (a.BaslamaTarihi.serial() < 0) a.BaslamaTarihi = s.yedekTarih;
   a.Degerlendirilir = k.Degerlendirilir;
   a.AmortismanAlimUzerinden = k.AmortismanAlimUzerinden;
-  a.SaltOkunur = !s.topluIslem && (!trim(k.Transfer_Kod).empty() ||
-                                   k.Sat_Tarih.serial() > 10 || !s.hakVar);
+  a.SaltOkunur =
+      !s.topluIslem && (!trim(k.Transfer_Kod).empty() || k.Sat_Tarih.serial() > 10 || !s.hakVar);
   a.KilitTarihi = k.GelenTransferTarihi.serial() > 10 ? k.GelenTransferTarihi : Date();
   if (!s.onayTarihi.isNull() && s.onayTarihi > a.KilitTarihi) a.KilitTarihi = s.onayTarihi;
   return a;
@@ -228,13 +231,15 @@ Date DonemSonu(int donem, Date tarih, int a) {
       const int yil = v.month >= a ? v.year + 1 : v.year;
       return ayinSonGunu(yil, a - 1);
     }
-    case UcAylik: return ayinSonGunu(v.year, ((v.month - 1) / 3 + 1) * 3);
-    default: return ayinSonGunu(v.year, v.month);
+    case UcAylik:
+      return ayinSonGunu(v.year, ((v.month - 1) / 3 + 1) * 3);
+    default:
+      return ayinSonGunu(v.year, v.month);
   }
 }
 
-EklemeSonucu SonrakiDonemEkle(AmortismanAyarlari& a, CalismaDefteri& defter,
-                              const HesapOrtami& o, Prompter& prompter, YuruyenToplamlar* yuruyen) {
+EklemeSonucu SonrakiDonemEkle(AmortismanAyarlari& a, CalismaDefteri& defter, const HesapOrtami& o,
+                              Prompter& prompter, YuruyenToplamlar* yuruyen) {
   if (a.SaltOkunur) return EklemeSonucu::SaltOkunur;
   const int sonAy = yilSonuAyi(o.maliDonemBaslangici);
   const Toplamlar t = toplamlariAl(defter, a.Maliyet, sonAy, yuruyen);
@@ -265,8 +270,8 @@ EklemeSonucu SonrakiDonemEkle(AmortismanAyarlari& a, CalismaDefteri& defter,
 std::string damgaMetni(const DateTime& t) {
   const YMD v = t.date.ymd();
   char buf[16];
-  std::snprintf(buf, sizeof buf, "%02d%02d%02d%02d%02d", v.day, v.month, v.year % 100,
-                t.time.hour, t.time.minute);
+  std::snprintf(buf, sizeof buf, "%02d%02d%02d%02d%02d", v.day, v.month, v.year % 100, t.time.hour,
+                t.time.minute);
   return buf;
 }
 
@@ -276,7 +281,8 @@ HesapOrtami HesapOrtami::fromSession(const Session& session,
   o.izDegeri = session.values.traceValue;
   o.aktifYil = session.values.depreciationYear;
   o.onayTarihi = session.company.approvalDate;
-  o.maliDonemBaslangici = session.company.fiscalYearStart == 0 ? 1 : session.company.fiscalYearStart;
+  o.maliDonemBaslangici =
+      session.company.fiscalYearStart == 0 ? 1 : session.company.fiscalYearStart;
   o.kullaniciId = session.user.id;
   o.damga = damgaMetni(DateTime::now());
   o.tarihAyiraci = session.values.dateSeparator;

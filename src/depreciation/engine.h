@@ -20,25 +20,25 @@ enum DonemTuru : int { Yillik = 0, UcAylik = 1, Aylik = 2 };
 
 // Depreciation settings of one open ledger, derived from the card each time it is opened.
 struct AmortismanAyarlari {
-  int Hesap_Sekli = 0;          // 0 normal, 1 accelerated (declining balance)
-  int Amortisman_Sekli = 0;     // 0 normal, 1 pro-rata
-  int Amortisman_Donemi = 0;    // DonemTuru
-  double Maliyet = 0;           // purchase amount; replaced by the last row's Ilkdeger
-  double YillikOran = 0;        // percent, doubled for the accelerated method, at most 50 then
+  int Hesap_Sekli = 0;            // 0 normal, 1 accelerated (declining balance)
+  int Amortisman_Sekli = 0;       // 0 normal, 1 pro-rata
+  int Amortisman_Donemi = 0;      // DonemTuru
+  double Maliyet = 0;             // purchase amount; replaced by the last row's Ilkdeger
+  double YillikOran = 0;          // percent, doubled for the accelerated method, at most 50 then
   long long OmurDonemSayisi = 5;  // life in periods (no upper limit)
   Date BaslamaTarihi;
   bool Degerlendirilir = false;
   bool AmortismanAlimUzerinden = false;
   bool SaltOkunur = false;
-  Date KilitTarihi;             // used by the ledger screen only
+  Date KilitTarihi;  // used by the ledger screen only
 };
 
 struct AyarSecenekleri {
-  bool topluIslem = false;      // bulk run: never read-only, processing date for bad starts
-  bool hakVar = true;           // the user holds right 50
-  Date onayTarihi;              // the company's approval date
-  Date yedekTarih;              // replaces a start date before 30.12.1899 (today, or the
-                                // processing date of a bulk run)
+  bool topluIslem = false;  // bulk run: never read-only, processing date for bad starts
+  bool hakVar = true;       // the user holds right 50
+  Date onayTarihi;          // the company's approval date
+  Date yedekTarih;          // replaces a start date before 30.12.1899 (today, or the
+                            // processing date of a bulk run)
 };
 
 AmortismanAyarlari AmortismanAyarlariOlustur(const db::KartRow& kart, const AyarSecenekleri& s);
@@ -77,13 +77,13 @@ struct CalismaDefteri {
 
 // What the engine needs besides the settings and the ledger.
 struct HesapOrtami {
-  double izDegeri = 1;                       // "Amortisman Hesabında Kullanılacak İz Değeri"
-  int aktifYil = 2002;                       // "Amortisman Hesaplama Aktif Yılı"
-  Date onayTarihi;                           // company approval date, zero when none
-  int maliDonemBaslangici = 1;               // first month of the fiscal year
+  double izDegeri = 1;          // "Amortisman Hesabında Kullanılacak İz Değeri"
+  int aktifYil = 2002;          // "Amortisman Hesaplama Aktif Yılı"
+  Date onayTarihi;              // company approval date, zero when none
+  int maliDonemBaslangici = 1;  // first month of the fiscal year
   long long kullaniciId = 0;
-  std::string damga;                         // "ddmmyyhhmm" of the stamps
-  char tarihAyiraci = '.';                   // date separator of "dd/mm/yyyy" texts
+  std::string damga;        // "ddmmyyhhmm" of the stamps
+  char tarihAyiraci = '.';  // date separator of "dd/mm/yyyy" texts
   const definitions::DegerlemeOranTablosu* oranlar = nullptr;
 
   static HesapOrtami fromSession(const Session& session,
@@ -91,11 +91,11 @@ struct HesapOrtami {
 };
 
 enum class EklemeSonucu {
-  Eklendi,          // a row was appended
-  SaltOkunur,       // read-only ledger: nothing done, no message
-  TamAmortisman,    // fully depreciated: nothing done, no message
-  OnayTarihi,       // refused with a message: the period is not after the approval date
-  AktifYil,         // refused with a message: the period's year is after the active year
+  Eklendi,        // a row was appended
+  SaltOkunur,     // read-only ledger: nothing done, no message
+  TamAmortisman,  // fully depreciated: nothing done, no message
+  OnayTarihi,     // refused with a message: the period is not after the approval date
+  AktifYil,       // refused with a message: the period's year is after the active year
 };
 
 // Running sums of the rows present (step 2 of the calculation), carried from one call to the

@@ -60,11 +60,16 @@ std::optional<AssetCode> parseAssetCode(const std::string& text) {
 
 std::string nedenMetni(const UzatmaSonucu& r) {
   switch (r.neden) {
-    case EklemeSonucu::TamAmortisman: return "tam amortismana ulaştı";
-    case EklemeSonucu::SaltOkunur: return "salt okunur (transfer, çıkış veya yetki)";
-    case EklemeSonucu::OnayTarihi: return "onay tarihi: " + r.mesaj;
-    case EklemeSonucu::AktifYil: return "aktif yıl: " + r.mesaj;
-    case EklemeSonucu::Eklendi: break;
+    case EklemeSonucu::TamAmortisman:
+      return "tam amortismana ulaştı";
+    case EklemeSonucu::SaltOkunur:
+      return "salt okunur (transfer, çıkış veya yetki)";
+    case EklemeSonucu::OnayTarihi:
+      return "onay tarihi: " + r.mesaj;
+    case EklemeSonucu::AktifYil:
+      return "aktif yıl: " + r.mesaj;
+    case EklemeSonucu::Eklendi:
+      break;
   }
   return "";
 }
@@ -101,16 +106,26 @@ Status extendLedgers(Session& session, const UzatmaSecenekleri& options,
 }
 
 Status exportLedgers(db::Database& db, const std::optional<AssetCode>& asset, std::ostream& out) {
-  static const std::vector<std::string> kHeader = {
-      "Bolum", "SabitKiymet", "Tarih", "IlkDeger", "DOrani", "DTutar", "DAmortisman",
-      "DBirikmisAmortisman", "NetDegerArtisi", "AmortismanOrani", "AmortismanTutari",
-      "BirikmisAmortisman", "KasaDegeri"};
+  static const std::vector<std::string> kHeader = {"Bolum",
+                                                   "SabitKiymet",
+                                                   "Tarih",
+                                                   "IlkDeger",
+                                                   "DOrani",
+                                                   "DTutar",
+                                                   "DAmortisman",
+                                                   "DBirikmisAmortisman",
+                                                   "NetDegerArtisi",
+                                                   "AmortismanOrani",
+                                                   "AmortismanTutari",
+                                                   "BirikmisAmortisman",
+                                                   "KasaDegeri"};
   try {
     std::string sql =
         "SELECT k.\"Bolum\", k.\"SabitKiymet\", a.\"Tarih\", a.\"IlkDeger\", a.\"DOrani\","
         " a.\"DTutar\", a.\"DAmortisman\", a.\"DBirikmisAmortisman\", a.\"NetDegerArtisi\","
         " a.\"AmortismanOrani\", a.\"AmortismanTutari\", a.\"BirikmisAmortisman\","
-        " a.\"KasaDegeri\" FROM \"KartAmortisman\" a JOIN \"Kart\" k ON k.\"Ulas\" = a.\"UlasKart\"";
+        " a.\"KasaDegeri\" FROM \"KartAmortisman\" a JOIN \"Kart\" k ON k.\"Ulas\" = "
+        "a.\"UlasKart\"";
     if (asset) sql += " WHERE k.\"Bolum\" IS ?1 AND k.\"SabitKiymet\" IS ?2";
     sql += " ORDER BY k.\"Bolum\", k.\"SabitKiymet\", k.\"Ulas\", a.\"Tarih\", a.\"Ulas\"";
     auto st = db.prepare(sql);

@@ -24,16 +24,16 @@ std::optional<AssetCode> parseAssetCode(const std::string& text);
 struct UzatmaSonucu {
   long long ulasKart = 0;
   std::string bolum, sabitKiymet;
-  int eklenen = 0;                  // periods appended and saved
+  int eklenen = 0;                             // periods appended and saved
   EklemeSonucu neden = EklemeSonucu::Eklendi;  // why it stopped
-  std::string mesaj;                // the refusal message, when there was one
+  std::string mesaj;                           // the refusal message, when there was one
 };
 
 // A short Turkish text for why extending stopped.
 std::string nedenMetni(const UzatmaSonucu& r);
 
 struct UzatmaSecenekleri {
-  std::optional<AssetCode> asset;   // one card, or every card when empty
+  std::optional<AssetCode> asset;  // one card, or every card when empty
   int cardsPerTransaction = 500;
 };
 

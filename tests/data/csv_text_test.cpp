@@ -10,7 +10,9 @@
 using namespace orv;
 
 TEST(CsvParse, QuotesSeparatorsLineBreaksAndLineNumbers) {
-  const auto r = csv::parse("\xEF\xBB\xBF" "a,b\r\n\"x, y\",\"he said \"\"hi\"\"\"\n\n\"two\nlines\",z\n");
+  const auto r = csv::parse(
+      "\xEF\xBB\xBF"
+      "a,b\r\n\"x, y\",\"he said \"\"hi\"\"\"\n\n\"two\nlines\",z\n");
   ASSERT_TRUE(r) << r.message();
   ASSERT_EQ(r->size(), 3u);
   EXPECT_EQ((*r)[0].fields, (std::vector<std::string>{"a", "b"}));

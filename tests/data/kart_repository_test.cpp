@@ -19,11 +19,16 @@ void fill(Row& row, const RowField<Row>& f, int i) {
       [&](auto member) {
         auto& v = row.*member;
         using T = std::decay_t<decltype(v)>;
-        if constexpr (std::is_same_v<T, std::string>) v = "ş" + std::to_string(i);
-        else if constexpr (std::is_same_v<T, double>) v = i + 0.1;
-        else if constexpr (std::is_same_v<T, bool>) v = true;
-        else if constexpr (std::is_same_v<T, Date>) v = Date::fromYMD(2000, 1, 1).addDays(i);
-        else v = static_cast<T>(i);
+        if constexpr (std::is_same_v<T, std::string>)
+          v = "ş" + std::to_string(i);
+        else if constexpr (std::is_same_v<T, double>)
+          v = i + 0.1;
+        else if constexpr (std::is_same_v<T, bool>)
+          v = true;
+        else if constexpr (std::is_same_v<T, Date>)
+          v = Date::fromYMD(2000, 1, 1).addDays(i);
+        else
+          v = static_cast<T>(i);
       },
       f.member);
 }
@@ -71,7 +76,8 @@ TEST_F(KartRepositoryTest, EveryKartFieldIsWrittenAndReadBack) {
 
 TEST_F(KartRepositoryTest, EveryLedgerFieldIsWrittenAndReadBack) {
   LedgerRow row;
-  for (size_t i = 1; i < ledgerFields().size(); ++i) fill(row, ledgerFields()[i], static_cast<int>(i));
+  for (size_t i = 1; i < ledgerFields().size(); ++i)
+    fill(row, ledgerFields()[i], static_cast<int>(i));
   KartRepository repo(*db_);
   row.Ulas = repo.insertLedgerRow(row);
   const auto back = repo.ledgerOf(row.UlasKart);

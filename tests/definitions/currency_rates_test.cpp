@@ -98,9 +98,14 @@ TEST(CurrencyRatesRights, WithoutRight2023NothingIsSaved) {
 }
 
 TEST(ParseRate, DecimalSeparatorDotAndEmpty) {
-  struct Case { const char* text; char sep; std::optional<double> want; };
-  const Case cases[] = {{"1,25", ',', 1.25}, {"1.25", ',', 1.25}, {"", ',', 0.0},
-                        {"1,25", '.', std::nullopt}, {"x", '.', std::nullopt},
-                        {"nan", '.', std::nullopt}, {" 3 ", '.', 3.0}};
+  struct Case {
+    const char* text;
+    char sep;
+    std::optional<double> want;
+  };
+  const Case cases[] = {{"1,25", ',', 1.25},      {"1.25", ',', 1.25},
+                        {"", ',', 0.0},           {"1,25", '.', std::nullopt},
+                        {"x", '.', std::nullopt}, {"nan", '.', std::nullopt},
+                        {" 3 ", '.', 3.0}};
   for (const auto& c : cases) EXPECT_EQ(parseRate(c.text, c.sep), c.want) << c.text;
 }

@@ -7,7 +7,8 @@
 
 namespace orv::test {
 
-inline Session parameterSession(const TempDir& dir, std::set<int> rights = {2020, 2023, 2040, 2043}) {
+inline Session parameterSession(const TempDir& dir,
+                                std::set<int> rights = {2020, 2023, 2040, 2043}) {
   Session s;
   s.parameterDb = std::move(db::Database::open(dir.str())).value();
   db::createTables(*s.parameterDb, db::FolderKind::Parameter);

@@ -73,7 +73,10 @@ TEST_F(RevaluationRates, ImportThenExportRoundTrips) {
 }
 
 TEST_F(RevaluationRates, AnImportErrorNamesLineAndFieldAndSavesNothing) {
-  struct Case { const char* text; const char* want; };
+  struct Case {
+    const char* text;
+    const char* want;
+  };
   const Case cases[] = {
       {"Tur,Tarih,Oran\nA,2005-12-31,5\nA,2006-12-31,abc\n", "Satır 3, Oran: sayı değil"},
       {"Tur,Tarih,Oran\nA,2005-12-31,5\nD,2006-12-31,1\n", "Satır 3, Tur"},
@@ -91,7 +94,8 @@ TEST_F(RevaluationRates, AnImportErrorNamesLineAndFieldAndSavesNothing) {
 }
 
 TEST_F(RevaluationRates, LookupFindsTheRowOfTheLetterDatedExactly) {
-  ASSERT_TRUE(importRevaluationRates(s_, file("Tur,Tarih,Oran\nA,2005-12-31,10\nC,2005-11-30,2\n")));
+  ASSERT_TRUE(
+      importRevaluationRates(s_, file("Tur,Tarih,Oran\nA,2005-12-31,10\nC,2005-11-30,2\n")));
   const auto table = DegerlemeOranTablosu::load(*s_.parameterDb);
   ASSERT_NE(table.find('A', ye(2005)), nullptr);
   EXPECT_DOUBLE_EQ(table.find('A', ye(2005))->Oran, 10);

@@ -59,8 +59,7 @@ CalismaDefteri ledger(const Asset& a, const HesapOrtami& o, size_t limit = 1000)
   AmortismanAyarlari s = AmortismanAyarlariOlustur(card(a), AyarSecenekleri{});
   CalismaDefteri d;
   RecordingPrompter p;
-  while (d.satirlar.size() < limit && SonrakiDonemEkle(s, d, o, p) == EklemeSonucu::Eklendi) {
-  }
+  while (d.satirlar.size() < limit && SonrakiDonemEkle(s, d, o, p) == EklemeSonucu::Eklendi) {}
   return d;
 }
 
@@ -78,7 +77,12 @@ void expectNear(const std::vector<double>& got, const std::vector<double>& want)
 }  // namespace
 
 TEST(DonemSonu, EndsThePeriodThatHoldsTheDate) {
-  struct Case { int kind; Date date; int fiscalStart; Date want; };
+  struct Case {
+    int kind;
+    Date date;
+    int fiscalStart;
+    Date want;
+  };
   const Case cases[] = {
       {Yillik, ymd(2004, 3, 15), 1, ymd(2004, 12, 31)},
       {Yillik, ymd(2004, 3, 15), 4, ymd(2004, 3, 31)},
@@ -97,11 +101,14 @@ TEST(DonemSonu, EndsThePeriodThatHoldsTheDate) {
 }
 
 TEST(OmurDonemSayisi, TruncatesTwiceAndCountsPeriods) {
-  struct Case { double rate; int kind; long long want; };
-  const Case cases[] = {{20, Yillik, 5},  {33.33, Yillik, 3}, {15, Yillik, 6},
-                        {12.5, Yillik, 8}, {0, Yillik, 5},     {-3, Aylik, 5},
-                        {20, UcAylik, 20}, {20, Aylik, 60},    {2, Aylik, 600},
-                        {1, UcAylik, 400}};
+  struct Case {
+    double rate;
+    int kind;
+    long long want;
+  };
+  const Case cases[] = {{20, Yillik, 5}, {33.33, Yillik, 3}, {15, Yillik, 6},   {12.5, Yillik, 8},
+                        {0, Yillik, 5},  {-3, Aylik, 5},     {20, UcAylik, 20}, {20, Aylik, 60},
+                        {2, Aylik, 600}, {1, UcAylik, 400}};
   for (const auto& c : cases) EXPECT_EQ(omurDonemSayisi(c.rate, c.kind), c.want) << c.rate;
 }
 
@@ -252,12 +259,16 @@ TEST(SonrakiDonemEkle, RevaluedYearlyRow) {
 }
 
 TEST(SonrakiDonemEkle, RateRowAppliesOnlyInsideItsBandAndAfterTheStartYear) {
-  struct Case { Date date; double low, high; double want; };
+  struct Case {
+    Date date;
+    double low, high;
+    double want;
+  };
   const Case cases[] = {
-      {ymd(2005, 12, 31), 20000, 50000, 0},   // band excludes 10 000
-      {ymd(2005, 12, 31), 5000, 20000, 10},   // band holds it
-      {ymd(2005, 12, 30), 0, 0, 0},           // not on the period end
-      {ymd(2004, 12, 31), 0, 0, 0},           // start year: never applied
+      {ymd(2005, 12, 31), 20000, 50000, 0},  // band excludes 10 000
+      {ymd(2005, 12, 31), 5000, 20000, 10},  // band holds it
+      {ymd(2005, 12, 30), 0, 0, 0},          // not on the period end
+      {ymd(2004, 12, 31), 0, 0, 0},          // start year: never applied
   };
   for (const auto& c : cases) {
     definitions::DegerlemeOranTablosu rates;
@@ -338,8 +349,7 @@ TEST(SonrakiDonemEkle, DateChecksRefuseWithTheirMessages) {
 
   o.onayTarihi = Date();
   o.aktifYil = 2005;
-  while (SonrakiDonemEkle(s, d, o, p) == EklemeSonucu::Eklendi) {
-  }
+  while (SonrakiDonemEkle(s, d, o, p) == EklemeSonucu::Eklendi) {}
   EXPECT_EQ(d.satirlar.size(), 2u);
   EXPECT_EQ(p.texts.back(), "2005 Yılı Sonrası İçin İşlem Yapamazsınız!");
 }
@@ -400,8 +410,7 @@ TEST(SonrakiDonemEkle, RunningSumsGiveTheSameLedgerAsAFreshPassEachCall) {
       CalismaDefteri d;
       YuruyenToplamlar running;
       SilentPrompter p;
-      while (SonrakiDonemEkle(s, d, o, p, &running) == EklemeSonucu::Eklendi) {
-      }
+      while (SonrakiDonemEkle(s, d, o, p, &running) == EklemeSonucu::Eklendi) {}
       ASSERT_EQ(d.satirlar.size(), fresh.satirlar.size());
       for (size_t i = 0; i < d.satirlar.size(); ++i) {
         EXPECT_EQ(d.satirlar[i].DBirikmisAmortisman, fresh.satirlar[i].DBirikmisAmortisman);

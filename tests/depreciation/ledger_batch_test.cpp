@@ -40,7 +40,9 @@ class LedgerBatch : public ::testing::Test {
     return out;
   }
 
-  size_t storedRows(long long ulas) { return db::KartRepository(*session_.companyDb).ledgerOf(ulas).size(); }
+  size_t storedRows(long long ulas) {
+    return db::KartRepository(*session_.companyDb).ledgerOf(ulas).size();
+  }
 
   test::TempDataRoot root_;
   Session session_;

@@ -37,15 +37,16 @@ class LedgerStore : public ::testing::Test {
     HesapOrtami o;
     o.aktifYil = 2030;
     SilentPrompter p;
-    while (SonrakiDonemEkle(s, d, o, p) == EklemeSonucu::Eklendi) {
-    }
+    while (SonrakiDonemEkle(s, d, o, p) == EklemeSonucu::Eklendi) {}
     EXPECT_TRUE(DefterKaydet(*db_, d));
     return d;
   }
 
   void markVoucher(Date tarih, const std::string& fisNo) {
     db_->prepare("UPDATE KartAmortisman SET MuhFisNo = ?1 WHERE Tarih = ?2")
-        .bind(1, fisNo).bind(2, tarih).run();
+        .bind(1, fisNo)
+        .bind(2, tarih)
+        .run();
   }
 
   std::vector<db::LedgerRow> stored() { return db::KartRepository(*db_).ledgerOf(kart_.Ulas); }
@@ -71,7 +72,7 @@ TEST_F(LedgerStore, SaveWritesRowsAndTheCardSummaryFromTheLastRow) {
   EXPECT_DOUBLE_EQ(card->BirikmisAmortisman, 9999);
   EXPECT_DOUBLE_EQ(card->YeniKasaDegeri, 1);
   EXPECT_DOUBLE_EQ(card->DegerlenmisTutar, 10000);  // DTutar 0: the Ilkdeger
-  EXPECT_EQ(card->Adi, "Masa");                      // other fields untouched
+  EXPECT_EQ(card->Adi, "Masa");                     // other fields untouched
 }
 
 TEST_F(LedgerStore, DeletingAMiddleRowTakesItsVoucherMarkAndMovesNoOther) {

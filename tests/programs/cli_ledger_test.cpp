@@ -47,11 +47,15 @@ class CliLedger : public ::testing::Test {
     setEnv("ORVDEMIRBAS_CONFIG", root_.parent() + "/config");
     setEnv("ORVAN_HOME", root_.parent() + "/ORVAN.WIN");
     for (const char* company : {"ORNEKAS", "IKINCI"})
-      ASSERT_EQ(cli({"param", "set", "\"Amortisman Hesaplama Aktif Yılı\"", "2012", "--company", company}).code, 0);
+      ASSERT_EQ(
+          cli({"param", "set", "\"Amortisman Hesaplama Aktif Yılı\"", "2012", "--company", company})
+              .code,
+          0);
   }
 
   CliRun cli(const std::vector<std::string>& args, bool login = true) {
-    std::string cmd = std::string("\"") + ORVDEMIRBAS_CLI_PATH + "\" --root \"" + root_.root() + "\"";
+    std::string cmd =
+        std::string("\"") + ORVDEMIRBAS_CLI_PATH + "\" --root \"" + root_.root() + "\"";
     if (login) cmd += " --user ali";
     for (const auto& a : args) cmd += " " + a;
     const std::string out = root_.parent() + "/out.txt", err = root_.parent() + "/err.txt";
@@ -96,7 +100,8 @@ TEST_F(CliLedger, ImportExtendAndExportRoundTrip) {
 
   r = cli({"ledger", "extend", "--company", "ORNEKAS", "--all"});
   ASSERT_EQ(r.code, 0) << r.err;
-  EXPECT_NE(r.out.find("01/100: 5 dönem eklendi; tam amortismana ulaştı"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("01/100: 5 dönem eklendi; tam amortismana ulaştı"), std::string::npos)
+      << r.out;
   EXPECT_NE(r.out.find("01/101: 5 dönem eklendi"), std::string::npos) << r.out;
   r = cli({"ledger", "extend", "--company", "ORNEKAS", "--asset", "01/100"});
   EXPECT_NE(r.out.find("01/100: 0 dönem eklendi"), std::string::npos) << r.out;
@@ -128,11 +133,15 @@ TEST_F(CliLedger, ImportExtendAndExportRoundTrip) {
 }
 
 TEST_F(CliLedger, FaultyImportNamesLineAndFieldAndSavesNothing) {
-  struct Case { std::string text; std::string want; };
+  struct Case {
+    std::string text;
+    std::string want;
+  };
   const Case cases[] = {
       {"Bolum,SabitKiymet,Adi,Alis_Tarihi\n01,1,A,2004-01-01\n01,2,B,2004-13-01\n",
        "Satır 3, Alis_Tarihi"},
-      {"Bolum,SabitKiymet,Adi,Alis_Tutari\n01,1,A,10\n01,2,B,1\n01,1,C,5\n", "Satır 4, SabitKiymet"},
+      {"Bolum,SabitKiymet,Adi,Alis_Tutari\n01,1,A,10\n01,2,B,1\n01,1,C,5\n",
+       "Satır 4, SabitKiymet"},
       {"Bolum,SabitKiymet,Adi,Degerlendirilir\n01,1,A,evet\n", "Satır 2, Degerlendirilir"},
       {"Bolum,SabitKiymet,Adi\n01,1,\" \"\n", "Satır 2, Adi"},
       {"Bolum,SabitKiymet,Adi,Renk\n", "Satır 1, Renk"},

@@ -38,14 +38,16 @@ const char* kNoRight = "Programda Bu İşlemi Yapmaya Yetkili Değilsiniz";
 // --- DailyRatesModel ---------------------------------------------------------------------
 
 DailyRatesModel::DailyRatesModel(Session& session, QObject* parent)
-    : QAbstractTableModel(parent), session_(session), lower_(trendIcon(-1)),
-      higher_(trendIcon(1)), equal_(trendIcon(0)) {}
+    : QAbstractTableModel(parent),
+      session_(session),
+      lower_(trendIcon(-1)),
+      higher_(trendIcon(1)),
+      equal_(trendIcon(0)) {}
 
 void DailyRatesModel::setRates(const std::vector<definitions::GunlukKur>& rates, bool editable) {
   beginResetModel();
   rows_.clear();
-  for (const auto& k : rates)
-    rows_.push_back({k, amountText(k.alis), amountText(k.satis)});
+  for (const auto& k : rates) rows_.push_back({k, amountText(k.alis), amountText(k.satis)});
   editable_ = editable;
   endResetModel();
 }
@@ -78,7 +80,9 @@ QString DailyRatesModel::amountText(double value) const {
 int DailyRatesModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
-int DailyRatesModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
+int DailyRatesModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : ColumnCount;
+}
 
 QVariant DailyRatesModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return {};
@@ -90,16 +94,21 @@ QVariant DailyRatesModel::data(const QModelIndex& index, int role) const {
   const QString& text = c == Buy ? r.buy : r.sell;
   const auto value = definitions::parseRate(text.toStdString(), session_.values.decimalSeparator);
   switch (role) {
-    case Qt::DisplayRole: return value && !text.isEmpty() ? amountText(*value) : text;
-    case Qt::EditRole: return text;
-    case Qt::TextAlignmentRole: return int(Qt::AlignRight | Qt::AlignVCenter);
-    case Qt::BackgroundRole: return value ? QVariant() : QVariant(QColor(255, 200, 200));
+    case Qt::DisplayRole:
+      return value && !text.isEmpty() ? amountText(*value) : text;
+    case Qt::EditRole:
+      return text;
+    case Qt::TextAlignmentRole:
+      return int(Qt::AlignRight | Qt::AlignVCenter);
+    case Qt::BackgroundRole:
+      return value ? QVariant() : QVariant(QColor(255, 200, 200));
     case Qt::DecorationRole: {
       if (!value || text.isEmpty()) return {};
       const int t = definitions::rateTrend(*value, c == Buy ? r.kur.oncekiAlis : r.kur.oncekiSatis);
       return t < 0 ? lower_ : t > 0 ? higher_ : equal_;
     }
-    default: return {};
+    default:
+      return {};
   }
 }
 
@@ -187,7 +196,8 @@ QVariant CurrencyModel::headerData(int section, Qt::Orientation o, int role) con
 
 Qt::ItemFlags CurrencyModel::flags(const QModelIndex& index) const {
   if (!index.isValid()) return Qt::NoItemFlags;
-  return Qt::ItemIsEnabled | Qt::ItemIsSelectable | (editable() ? Qt::ItemIsEditable : Qt::NoItemFlags);
+  return Qt::ItemIsEnabled | Qt::ItemIsSelectable |
+         (editable() ? Qt::ItemIsEditable : Qt::NoItemFlags);
 }
 
 bool CurrencyModel::setData(const QModelIndex& index, const QVariant& value, int role) {
@@ -245,7 +255,9 @@ int RevaluationModel::rowOf(long long ulas) const {
 int RevaluationModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
-int RevaluationModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 4; }
+int RevaluationModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : 4;
+}
 
 QVariant RevaluationModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return {};
@@ -263,9 +275,12 @@ QVariant RevaluationModel::data(const QModelIndex& index, int role) const {
       if (edit) dots.date = '.';  // the editor takes dd.mm.yyyy whatever the separator
       return qs(formatDate("dd/mm/yyyy", r.Tarih, dots));
     }
-    case 1: return qs(formatFloat(edit ? "0.##########" : "0.#0", r.Oran, fs));
-    case 2: return qs(formatFloat(edit ? "0.##########" : limitFormat, r.AltLimit, fs));
-    default: return qs(formatFloat(edit ? "0.##########" : limitFormat, r.UstLimit, fs));
+    case 1:
+      return qs(formatFloat(edit ? "0.##########" : "0.#0", r.Oran, fs));
+    case 2:
+      return qs(formatFloat(edit ? "0.##########" : limitFormat, r.AltLimit, fs));
+    default:
+      return qs(formatFloat(edit ? "0.##########" : limitFormat, r.UstLimit, fs));
   }
 }
 
@@ -277,7 +292,8 @@ QVariant RevaluationModel::headerData(int section, Qt::Orientation o, int role) 
 
 Qt::ItemFlags RevaluationModel::flags(const QModelIndex& index) const {
   if (!index.isValid()) return Qt::NoItemFlags;
-  return Qt::ItemIsEnabled | Qt::ItemIsSelectable | (editable() ? Qt::ItemIsEditable : Qt::NoItemFlags);
+  return Qt::ItemIsEnabled | Qt::ItemIsSelectable |
+         (editable() ? Qt::ItemIsEditable : Qt::NoItemFlags);
 }
 
 bool RevaluationModel::setData(const QModelIndex& index, const QVariant& value, int role) {
@@ -306,7 +322,9 @@ bool RevaluationModel::setData(const QModelIndex& index, const QVariant& value, 
   rows_[index.row()] = r;
   emit dataChanged(index, index);
   // A new date moves the row to its place in date order, once the editor has closed.
-  if (index.column() == 0) QMetaObject::invokeMethod(this, [this] { reload(); }, Qt::QueuedConnection);
+  if (index.column() == 0)
+    QMetaObject::invokeMethod(
+        this, [this] { reload(); }, Qt::QueuedConnection);
   return true;
 }
 

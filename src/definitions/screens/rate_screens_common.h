@@ -19,9 +19,15 @@ class BoxPrompter : public Prompter {
   void message(MessageKind kind, const std::string& text) override {
     const QString t = QString::fromStdString(text);
     switch (kind) {
-      case MessageKind::Error: QMessageBox::critical(parent_, "Hata", t); break;
-      case MessageKind::Warning: QMessageBox::warning(parent_, "Uyarı", t); break;
-      default: QMessageBox::information(parent_, "Bilgi", t); break;
+      case MessageKind::Error:
+        QMessageBox::critical(parent_, "Hata", t);
+        break;
+      case MessageKind::Warning:
+        QMessageBox::warning(parent_, "Uyarı", t);
+        break;
+      default:
+        QMessageBox::information(parent_, "Bilgi", t);
+        break;
     }
   }
   Answer confirm(MessageKind, const std::string& text, bool withCancel) override {

@@ -71,7 +71,8 @@ TfrmDoviz::~TfrmDoviz() = default;
 
 void TfrmDoviz::open(Session& session, QWidget* parent) {
   if (!session.hasRight(definitions::kRightCurrencyRates)) {
-    BoxPrompter(parent).message(MessageKind::Error, "Programda Bu İşlemi Yapmaya Yetkili Değilsiniz");
+    BoxPrompter(parent).message(MessageKind::Error,
+                                "Programda Bu İşlemi Yapmaya Yetkili Değilsiniz");
     return;
   }
   TfrmDoviz screen(session, parent);
@@ -96,7 +97,10 @@ void TfrmDoviz::buildLayout() {
   dateEdit_->installEventFilter(this);
   auto* back = new QPushButton("◀", this);
   auto* forward = new QPushButton("▶", this);
-  for (auto* b : {back, forward}) { b->setFixedWidth(28); b->setAutoDefault(false); }
+  for (auto* b : {back, forward}) {
+    b->setFixedWidth(28);
+    b->setAutoDefault(false);
+  }
   weekday_ = new QLabel(this);
   weekday_->setStyleSheet("color: navy; font-weight: bold;");
   auto* dateRow = new QHBoxLayout;
@@ -224,7 +228,9 @@ void TfrmDoviz::clearPrevious() {
   previousSell_->clear();
 }
 
-QString TfrmDoviz::previousText() const { return previousBuy_->text() + " / " + previousSell_->text(); }
+QString TfrmDoviz::previousText() const {
+  return previousBuy_->text() + " / " + previousSell_->text();
+}
 
 void TfrmDoviz::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape && currenciesShown()) {
@@ -245,7 +251,8 @@ bool TfrmDoviz::eventFilter(QObject* watched, QEvent* event) {
     }
     if (key->key() == Qt::Key_Delete && (key->modifiers() & Qt::ControlModifier)) {
       const int row = currencyView_->currentIndex().row();
-      if (row >= 0 && prompter_->confirm(MessageKind::Confirmation, "Seçili döviz tanımı silinsin mi?") == Answer::Yes)
+      if (row >= 0 && prompter_->confirm(MessageKind::Confirmation,
+                                         "Seçili döviz tanımı silinsin mi?") == Answer::Yes)
         currencies_->removeCurrency(row);
       return true;
     }

@@ -45,7 +45,7 @@ class TfrmDoviz : public QDialog {
   QTableView* currencyView() const { return currencyView_; }
   orv::screens::DailyRatesModel* ratesModel() const { return rates_.get(); }
   orv::screens::CurrencyModel* currencyModel() const { return currencies_.get(); }
-  QString previousText() const;      // the two status-bar panels, joined by " / "
+  QString previousText() const;  // the two status-bar panels, joined by " / "
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

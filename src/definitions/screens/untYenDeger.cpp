@@ -31,7 +31,8 @@ TfrmYenDeger::~TfrmYenDeger() = default;
 
 void TfrmYenDeger::open(Session& session, QWidget* parent) {
   if (!session.hasRight(definitions::kRightRevaluationTable)) {
-    BoxPrompter(parent).message(MessageKind::Error, "Programda Bu İşlemi Yapmaya Yetkili Değilsiniz");
+    BoxPrompter(parent).message(MessageKind::Error,
+                                "Programda Bu İşlemi Yapmaya Yetkili Değilsiniz");
     return;
   }
   TfrmYenDeger screen(session, parent);

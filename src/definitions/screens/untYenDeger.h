@@ -27,9 +27,9 @@ class TfrmYenDeger : public QDialog {
   // Checks right 2040 (refusal through a message box) and shows the screen modally.
   static void open(orv::Session& session, QWidget* parent);
 
-  void setSeriesIndex(int index);   // 0 "Yıllık", 1 "3 Aylık", 2 "Aylık"
-  void add();                       // "Ekle"
-  void removeCurrent();             // "Sil"
+  void setSeriesIndex(int index);  // 0 "Yıllık", 1 "3 Aylık", 2 "Aylık"
+  void add();                      // "Ekle"
+  void removeCurrent();            // "Sil"
 
   QComboBox* seriesBox() const { return series_; }
   QTableView* view() const { return view_; }

@@ -17,7 +17,8 @@ int runImport(Context& ctx) {
   auto session = openCompanySession(ctx, args->option("company"), /*needLogin=*/true);
   if (!session) return reportFailure(ctx, session.status());
   if (!session->hasRight(kRightNewCard))
-    return reportFailure(ctx, Status::error("Programa Yeni Sabit Kıymet Kart Açmaya Yetkili Değilsiniz!"));
+    return reportFailure(
+        ctx, Status::error("Programa Yeni Sabit Kıymet Kart Açmaya Yetkili Değilsiniz!"));
   auto saved = db::importKartCsv(*session->companyDb, args->words[0], session->user.id,
                                  depreciation::damgaMetni(DateTime::now()));
   if (!saved) return reportFailure(ctx, saved.status());
@@ -40,14 +41,13 @@ int runExport(Context& ctx) {
   return ctx.out ? 0 : 1;
 }
 
-const Registrar importCommand{{{"asset", "import"},
-                               "asset import --company FİRMA DOSYA.csv",
-                               "CSV dosyasındaki kartları kaydeder; hatalı dosyadan hiçbir şey kaydedilmez.",
-                               runImport}};
-const Registrar exportCommand{{{"asset", "export"},
-                               "asset export --company FİRMA",
-                               "Kartları CSV olarak yazar.",
-                               runExport}};
+const Registrar importCommand{
+    {{"asset", "import"},
+     "asset import --company FİRMA DOSYA.csv",
+     "CSV dosyasındaki kartları kaydeder; hatalı dosyadan hiçbir şey kaydedilmez.",
+     runImport}};
+const Registrar exportCommand{
+    {{"asset", "export"}, "asset export --company FİRMA", "Kartları CSV olarak yazar.", runExport}};
 
 }  // namespace
 }  // namespace orv::cli

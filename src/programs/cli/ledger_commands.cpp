@@ -14,7 +14,8 @@ using depreciation::AssetCode;
 bool readAsset(const Context& ctx, const ParsedArgs& args, std::optional<AssetCode>& asset) {
   if (!args.has("asset")) return true;
   asset = depreciation::parseAssetCode(args.option("asset"));
-  if (!asset) ctx.err << "--asset BÖLÜM/KOD biçiminde verilmelidir: " << args.option("asset") << "\n";
+  if (!asset)
+    ctx.err << "--asset BÖLÜM/KOD biçiminde verilmelidir: " << args.option("asset") << "\n";
   return asset.has_value();
 }
 

@@ -36,7 +36,8 @@ int runExport(Context& ctx) {
 
 const Registrar importCommand{{{"rates", "import"},
                                "rates import --company FİRMA DOSYA.csv",
-                               "Yeniden değerleme oranlarını CSV dosyasından kaydeder (Tur, Tarih, Oran, AltLimit, UstLimit).",
+                               "Yeniden değerleme oranlarını CSV dosyasından kaydeder (Tur, Tarih, "
+                               "Oran, AltLimit, UstLimit).",
                                runImport}};
 const Registrar exportCommand{{{"rates", "export"},
                                "rates export --company FİRMA",

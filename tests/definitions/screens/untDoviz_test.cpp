@@ -17,7 +17,9 @@ namespace {
 
 class RecordingPrompter : public Prompter {
  public:
-  void message(MessageKind kind, const std::string& text) override { messages.push_back({kind, text}); }
+  void message(MessageKind kind, const std::string& text) override {
+    messages.push_back({kind, text});
+  }
   Answer confirm(MessageKind, const std::string&, bool) override { return Answer::Yes; }
   std::vector<std::pair<MessageKind, std::string>> messages;
 };
@@ -55,7 +57,10 @@ class TestTfrmDoviz : public QObject {
     for (const char* code : {"USD", "EUR", "GBP"})
       QVERIFY(definitions::saveCurrency(session_, {0, code, std::string(code) + " dövizi", ""}));
   }
-  void cleanup() { session_.parameterDb.reset(); std::filesystem::remove_all(dir_.path() / "tables.db"); }
+  void cleanup() {
+    session_.parameterDb.reset();
+    std::filesystem::remove_all(dir_.path() / "tables.db");
+  }
 
   void savesOnlyRowsWithARate() {
     TfrmDoviz screen(session_, nullptr, &prompter_);
@@ -66,7 +71,8 @@ class TestTfrmDoviz : public QObject {
     screen.save();
     QCOMPARE(rateRows(session_), 1);
     QCOMPARE(prompter_.messages.back().second, std::string(definitions::kDailyRatesSaved));
-    const auto rates = definitions::loadDailyRates(*session_.parameterDb, Date::fromYMD(2024, 3, 5));
+    const auto rates =
+        definitions::loadDailyRates(*session_.parameterDb, Date::fromYMD(2024, 3, 5));
     QCOMPARE(rates[1].alis, 1.5);
   }
 
@@ -90,12 +96,14 @@ class TestTfrmDoviz : public QObject {
     screen.setDateText("31.02.2024");
     QCOMPARE(screen.weekdayText(), QString("-"));
     QVERIFY(model->index(0, orv::screens::DailyRatesModel::Buy).data().toString().isEmpty());
-    QVERIFY(!(model->flags(model->index(0, orv::screens::DailyRatesModel::Buy)) & Qt::ItemIsEditable));
+    QVERIFY(
+        !(model->flags(model->index(0, orv::screens::DailyRatesModel::Buy)) & Qt::ItemIsEditable));
     QCOMPARE(model->index(0, 0).data().toString(), QString("USD dövizi"));
   }
 
   void selectingARowShowsItsPreviousRates() {
-    QVERIFY(definitions::saveDailyRates(session_, Date::fromYMD(2024, 3, 1), {{"EUR", "30,5", "31"}}));
+    QVERIFY(
+        definitions::saveDailyRates(session_, Date::fromYMD(2024, 3, 1), {{"EUR", "30,5", "31"}}));
     QVERIFY(definitions::saveDailyRates(session_, Date::fromYMD(2024, 3, 4),
                                         {{"USD", "32,1", "32,45"}, {"EUR", "30,5", "35"}}));
     TfrmDoviz screen(session_, nullptr, &prompter_);
@@ -137,8 +145,10 @@ class TestTfrmDoviz : public QObject {
     TfrmDoviz screen(session_, nullptr, &prompter_);
     screen.setDateText("05.03.2024");
     auto* model = screen.ratesModel();
-    QVERIFY(!(model->flags(model->index(0, orv::screens::DailyRatesModel::Buy)) & Qt::ItemIsEditable));
-    QVERIFY(!(screen.currencyModel()->flags(screen.currencyModel()->index(0, 0)) & Qt::ItemIsEditable));
+    QVERIFY(
+        !(model->flags(model->index(0, orv::screens::DailyRatesModel::Buy)) & Qt::ItemIsEditable));
+    QVERIFY(
+        !(screen.currencyModel()->flags(screen.currencyModel()->index(0, 0)) & Qt::ItemIsEditable));
     for (auto* b : screen.findChildren<QPushButton*>())
       if (b->text() == "Sakla") QVERIFY(!b->isEnabled());
   }

@@ -38,7 +38,10 @@ class TestTfrmYenDeger : public QObject {
     session_.company.kurus1 = true;
     prompter_.messages.clear();
   }
-  void cleanup() { session_.parameterDb.reset(); std::filesystem::remove_all(dir_.path() / "tables.db"); }
+  void cleanup() {
+    session_.parameterDb.reset();
+    std::filesystem::remove_all(dir_.path() / "tables.db");
+  }
 
   void addingInTheMonthlySeriesCreatesAnRowOfLetterC() {
     TfrmYenDeger screen(session_, nullptr, &prompter_);
