@@ -5,6 +5,7 @@
 #include <ostream>
 #include <set>
 
+#include "common/codes.h"
 #include "common/turkish.h"
 #include "data/csv_text.h"
 #include "data/kart_repository.h"
@@ -141,6 +142,7 @@ Result<KartRow> readCard(const csv::Record& rec, const std::vector<size_t>& map,
     if (!setCell(k, f, text))
       return Result<KartRow>::error(csv::fieldError(rec.line, f.name, typeError(f), text));
   }
+  k.SabitKiymet = stripCode(k.SabitKiymet, 0);  // stored without the mask's separators
   if (Status s = checkCard(k, rec.line); !s) return s;
   return k;
 }

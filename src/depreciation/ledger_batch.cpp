@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <ostream>
 
+#include "common/codes.h"
 #include "data/csv_text.h"
 #include "depreciation/ledger_store.h"
 
@@ -55,7 +56,7 @@ void extendSlice(const std::vector<db::KartRow>& cards, Session& session, const 
 std::optional<AssetCode> parseAssetCode(const std::string& text) {
   const auto slash = text.find('/');
   if (slash == std::string::npos) return std::nullopt;
-  return AssetCode{text.substr(0, slash), text.substr(slash + 1)};
+  return AssetCode{text.substr(0, slash), stripCode(text.substr(slash + 1), 0)};
 }
 
 std::string nedenMetni(const UzatmaSonucu& r) {

@@ -18,7 +18,8 @@ struct AssetCode {
   std::string bolum;
   std::string sabitKiymet;
 };
-// "BOLUM/CODE" as the batch commands take it; nullopt when there is no "/".
+// "BOLUM/CODE" as the batch commands take it, the code with or without the mask's
+// separators; nullopt when there is no "/".
 std::optional<AssetCode> parseAssetCode(const std::string& text);
 
 struct UzatmaSonucu {

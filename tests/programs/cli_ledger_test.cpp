@@ -85,7 +85,7 @@ const char* kCards =
     "Bolum,SabitKiymet,Adi,Alis_Tarihi,Alis_Tutari,Amortisman_Orani,Hesap_Sekli,Amortisman_Donemi,"
     "Degerlendirilir,Notlar\n"
     "01,100,Masa,2004-03-15,10000,20,0,0,0,\"düz, yıllık\"\n"
-    "01,101,Dolap,15.03.2004,10000,20,1,0,0,\n"
+    "01,1.01,Dolap,15.03.2004,10000,20,1,0,0,\n"
     "02,200,Araç,2004-01-01,10000,20,0,0,1,\"iki\nsatır\"\n";
 
 }  // namespace
