@@ -111,6 +111,25 @@ void TfrmDoviz::buildLayout() {
   dateRow->addWidget(weekday_);
   dateRow->addStretch();
 
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(buttons);
+  layout->addLayout(dateRow);
+  layout->addWidget(buildGrids(), 1);
+  layout->addWidget(buildStatusBar());
+
+  connect(btKapat, &QPushButton::clicked, this, &QDialog::reject);
+  connect(btSakla_, &QPushButton::clicked, this, &TfrmDoviz::save);
+  connect(btCagir, &QPushButton::clicked, this, &TfrmDoviz::load);
+  connect(btDovizler_, &QPushButton::toggled, this, &TfrmDoviz::setCurrenciesShown);
+  connect(back, &QPushButton::clicked, this, [this] { moveDay(-1); });
+  connect(forward, &QPushButton::clicked, this, [this] { moveDay(1); });
+  connect(dateEdit_, &QLineEdit::textEdited, this, &TfrmDoviz::dateEdited);
+  connect(ratesView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          &TfrmDoviz::showPrevious);
+}
+
+// The rate grid and the currency grid, one shown at a time.
+QWidget* TfrmDoviz::buildGrids() {
   ratesView_ = makeGrid(this);
   ratesView_->setModel(rates_.get());
   ratesView_->setItemDelegate(new RateDelegate(ratesView_));
@@ -126,7 +145,11 @@ void TfrmDoviz::buildLayout() {
   stack_ = new QStackedWidget(this);
   stack_->addWidget(ratesView_);
   stack_->addWidget(currencyView_);
+  return stack_;
+}
 
+// "Önceki Gün:" and the previous buying and selling rate of the selected currency.
+QStatusBar* TfrmDoviz::buildStatusBar() {
   auto* status = new QStatusBar(this);
   status->setSizeGripEnabled(false);
   status->setMinimumHeight(26);
@@ -135,22 +158,7 @@ void TfrmDoviz::buildLayout() {
   status->addWidget(new QLabel("Önceki Gün:", this));
   status->addWidget(previousBuy_, 1);
   status->addWidget(previousSell_, 1);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(buttons);
-  layout->addLayout(dateRow);
-  layout->addWidget(stack_, 1);
-  layout->addWidget(status);
-
-  connect(btKapat, &QPushButton::clicked, this, &QDialog::reject);
-  connect(btSakla_, &QPushButton::clicked, this, &TfrmDoviz::save);
-  connect(btCagir, &QPushButton::clicked, this, &TfrmDoviz::load);
-  connect(btDovizler_, &QPushButton::toggled, this, &TfrmDoviz::setCurrenciesShown);
-  connect(back, &QPushButton::clicked, this, [this] { moveDay(-1); });
-  connect(forward, &QPushButton::clicked, this, [this] { moveDay(1); });
-  connect(dateEdit_, &QLineEdit::textEdited, this, &TfrmDoviz::dateEdited);
-  connect(ratesView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-          &TfrmDoviz::showPrevious);
+  return status;
 }
 
 void TfrmDoviz::setDateText(const QString& text) {

@@ -14,6 +14,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QStackedWidget;
+class QStatusBar;
 class QTableView;
 
 namespace orv::screens {
@@ -53,6 +54,8 @@ class TfrmDoviz : public QDialog {
 
  private:
   void buildLayout();
+  QWidget* buildGrids();
+  QStatusBar* buildStatusBar();
   void dateEdited();
   void moveDay(int days);
   void showPrevious();
