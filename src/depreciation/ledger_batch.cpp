@@ -26,6 +26,10 @@ UzatmaSonucu extendOne(const db::KartRow& kart, const Session& session, const He
   r.bolum = kart.Bolum;
   r.sabitKiymet = kart.SabitKiymet;
   AmortismanAyarlari ayar = AmortismanAyarlariOlustur(kart, session);
+  if (ayar.BaslamaTarihi.serial() <= 10) {  // no real date, as the card tests it
+    r.tarihYok = true;
+    return r;
+  }
   defter.ulasKart = kart.Ulas;
   defter.satirlar.clear();
   for (const auto& row : repo.ledgerOf(kart.Ulas)) defter.satirlar.push_back(toWorkingRow(row));
@@ -60,6 +64,7 @@ std::optional<AssetCode> parseAssetCode(const std::string& text) {
 }
 
 std::string nedenMetni(const UzatmaSonucu& r) {
+  if (r.tarihYok) return "amortisman başlama ve alış tarihi yok, hesaplanmadı";
   switch (r.neden) {
     case EklemeSonucu::TamAmortisman:
       return "tam amortismana ulaştı";

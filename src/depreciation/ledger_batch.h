@@ -27,6 +27,7 @@ struct UzatmaSonucu {
   std::string bolum, sabitKiymet;
   int eklenen = 0;                             // periods appended and saved
   EklemeSonucu neden = EklemeSonucu::Eklendi;  // why it stopped
+  bool tarihYok = false;            // neither a start nor a purchase date: not computed
   std::string mesaj;                           // the refusal message, when there was one
 };
 
@@ -40,6 +41,8 @@ struct UzatmaSecenekleri {
 
 // For each card (Ulas order): settings, DefterYukle, SonrakiDonemEkle until a call adds no
 // row, then the ledger saved when rows were added; `report` receives one result per card.
+// A card with neither a start nor a purchase date is left alone (its periods would start in
+// 1899).
 // A database failure rolls back the batch in progress and ends the run with its message;
 // batches committed before it stay.
 Status extendLedgers(Session& session, const UzatmaSecenekleri& options,

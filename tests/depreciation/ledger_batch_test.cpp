@@ -76,6 +76,18 @@ TEST_F(LedgerBatch, EachCardTellsWhyItStopped) {
   EXPECT_EQ(storedRows(limited), 2u);
 }
 
+TEST_F(LedgerBatch, CardWithoutAnyDateIsLeftAlone) {
+  const long long ulas = addCard("100");
+  db::KartRow k = *db::KartRepository(*session_.companyDb).find(ulas);
+  k.Alis_Tarihi = Date();
+  db::KartRepository(*session_.companyDb).update(k);
+  const auto results = extend();
+  ASSERT_EQ(results.size(), 1u);
+  EXPECT_TRUE(results[0].tarihYok);
+  EXPECT_EQ(results[0].eklenen, 0);
+  EXPECT_EQ(storedRows(ulas), 0u);
+}
+
 TEST_F(LedgerBatch, ApprovalDateStopsBeforeTheFirstOpenPeriod) {
   addCard("100");
   session_.company.approvalDate = Date::fromYMD(2004, 12, 31);
