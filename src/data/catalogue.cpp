@@ -79,7 +79,7 @@ std::vector<TableDef> buildCatalogue() {
                 D("Sig_Tarih4"), T("Sig_No2", 10), D("Gar_Tarih1"), D("Gar_Tarih2"),
                 T("Gar_No", 10), M("Notlar"), L("CreateBy"), T("CreateDate", 10),
                 L("ModifiedBy"), T("ModifiedDate", 10), S("CikisTipi")},
-               {{"ISABITKIYMET", {"Bolum", "SabitKiymet"}}}});
+               {{"ISABITKIYMET", {"Bolum", "SabitKiymet"}, true}, {"IADI", {"Adi"}}}});
   t.push_back({"KartAmortisman", F::Company,
                {A("Ulas"), L("UlasKart"), D("Tarih"), N("IlkDeger"), N("DOrani"), N("DTutar"),
                 N("DAmortisman"), N("DBirikmisAmortisman"), N("NetDegerArtisi"),

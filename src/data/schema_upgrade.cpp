@@ -59,6 +59,34 @@ Status applyGroups(Database& db, const std::vector<ColumnGroup>& groups, Prompte
   return Status::ok();
 }
 
+// Indexes of the catalogue missing from an older Kart table, and the department-and-code index
+// made unique. Cards that already share a code keep the old index, and the user is told.
+void upgradeKartIndexes(Database& db, Prompter& prompter) {
+  const std::string stored = db.tableName("Kart");
+  if (stored.empty()) return;
+  const TableDef& def = *findTable("Kart");
+  for (const auto& idx : def.indexes) {
+    const std::string name = physicalIndexName(def, idx);
+    bool present = false, unique = false;
+    {
+      auto st = db.prepare("SELECT \"unique\" FROM pragma_index_list(?) WHERE name = ?");
+      st.bind(1, stored).bind(2, name);
+      present = st.step();
+      unique = present && st.getInt(0) != 0;
+    }
+    if (present && (!idx.unique || unique)) continue;
+    try {
+      Transaction tx(db);
+      if (present) db.exec("DROP INDEX " + quoteIdent(name));
+      createTable(db, def);
+      tx.commit();
+    } catch (const DbError&) {
+      prompter.message(MessageKind::Warning, "KART.DB dosyasında aynı bölüm ve kodu taşıyan kartlar var; "
+                                             "bu kartların kodları düzeltilmelidir.");
+    }
+  }
+}
+
 }  // namespace
 
 Status upgradeRootSchema(Database& root, Prompter& prompter) {
@@ -66,7 +94,9 @@ Status upgradeRootSchema(Database& root, Prompter& prompter) {
 }
 
 Status upgradeCompanySchema(Database& company, Prompter& prompter) {
-  return applyGroups(company, companyGroups(), prompter);
+  if (Status s = applyGroups(company, companyGroups(), prompter); !s) return s;
+  upgradeKartIndexes(company, prompter);
+  return Status::ok();
 }
 
 Status upgradeSchema(Database& root, Database& company, Prompter& prompter) {

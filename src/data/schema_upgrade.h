@@ -20,7 +20,7 @@ inline constexpr const char* kKartUpgradeWarning = "KART.DB Dosyasına Yeni Alan
 // the catalogue's types. A failing addition stops the upgrade with a message naming table and
 // column. A table that does not exist is left alone.
 Status upgradeRootSchema(Database& root, Prompter& prompter);
-// Kart of a company folder: CikisTipi.
+// Kart of a company folder: CikisTipi, then the catalogue's indexes (the code index unique).
 Status upgradeCompanySchema(Database& company, Prompter& prompter);
 // Both, as at every company activation.
 Status upgradeSchema(Database& root, Database& company, Prompter& prompter);
