@@ -46,7 +46,7 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 TfrmFirma::TfrmFirma(orv::Session& session, const orv::HeldFileLock* ownMarker, QWidget* parent)
-    : QDialog(parent), session_(session), ownMarker_(ownMarker) {
+    : TfrmGenMain(parent), session_(session), ownMarker_(ownMarker) {
   setWindowTitle("Firma Kartları");
   currencies_ = session.codeLists.currencies;
   if (currencies_.empty())
@@ -306,12 +306,12 @@ void TfrmFirma::firmaSil() {
 void TfrmFirma::reject() {
   if (askSaveIfChanged()) {
     changed_ = false;
-    QDialog::reject();
+    TfrmGenMain::reject();
   }
 }
 
 void TfrmFirma::closeEvent(QCloseEvent* event) {
   if (!askSaveIfChanged()) return event->ignore();
   changed_ = false;
-  QDialog::closeEvent(event);
+  TfrmGenMain::closeEvent(event);
 }

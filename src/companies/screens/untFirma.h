@@ -2,7 +2,7 @@
 // Silme and Kapat; saving, renaming and deleting are the core operations of companies.h.
 #pragma once
 
-#include <QDialog>
+#include "app/screens/untGenMain.h"
 #include <map>
 
 #include "app/session.h"
@@ -14,7 +14,7 @@ class QLineEdit;
 class QTabWidget;
 class QToolButton;
 
-class TfrmFirma : public QDialog {
+class TfrmFirma : public TfrmGenMain {
   Q_OBJECT
 
  public:
