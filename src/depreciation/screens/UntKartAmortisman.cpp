@@ -1,6 +1,7 @@
 // The ledger screen: wiring of keys, buttons and the grid to the ledger rules and the engine.
 #include "depreciation/screens/UntKartAmortisman.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -63,7 +64,8 @@ void TFrmKartAmortisman::buildLayout(const orv::db::KartRow& kart) {
   header_ = new BandedHeader(view_);
   view_->setHorizontalHeader(header_);
   view_->setModel(model_.get());
-  view_->setItemDelegate(new orv::screens::LedgerDelegate(view_));
+  delegate_ = new orv::screens::LedgerDelegate(view_);
+  view_->setItemDelegate(delegate_);
   view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view_->setSelectionMode(QAbstractItemView::SingleSelection);
   view_->verticalHeader()->hide();
@@ -137,6 +139,8 @@ void TFrmKartAmortisman::saveLayout() {
   s.setValue(layoutKey() + "/Widths", widths);
 }
 
+QWidget* TFrmKartAmortisman::openEditor() const { return delegate_->openEditor(); }
+
 void TFrmKartAmortisman::focusRow(int row) {
   if (row < 0 || row >= model_->rowCount()) return;
   const int column = std::max(0, view_->currentIndex().column());
@@ -152,7 +156,10 @@ void TFrmKartAmortisman::ekle() {
 
 void TFrmKartAmortisman::sil() {
   if (d_.ayarlar.SaltOkunur) return;
-  if (view_->state() == QAbstractItemView::EditingState) view_->setFocus();  // saves a pending edit
+  if (QWidget* editor = delegate_->openEditor()) {  // a pending edit is saved first
+    emit delegate_->commitData(editor);
+    emit delegate_->closeEditor(editor);
+  }
   const int row = view_->currentIndex().row();
   if (!defterSatirSil(session_, d_, row, *prompter_)) return;
   model_->rowsChanged();
@@ -178,11 +185,10 @@ bool TFrmKartAmortisman::gridKey(QKeyEvent* key) {
   const QString text = key->text();
   if (mods == 0 && text.size() == 1 && text[0].isDigit() && satirAcik(d_, view_->currentIndex().row())) {
     view_->edit(view_->currentIndex());
-    if (QWidget* editor = view_->indexWidget(view_->currentIndex()) ? view_->indexWidget(view_->currentIndex()) : view_->focusWidget())
-      if (editor != view_) {
-        QKeyEvent copy(QEvent::KeyPress, key->key(), key->modifiers(), text);
-        QCoreApplication::sendEvent(editor, &copy);
-      }
+    if (QWidget* editor = delegate_->openEditor()) {
+      QKeyEvent copy(QEvent::KeyPress, key->key(), key->modifiers(), text);
+      QCoreApplication::sendEvent(editor, &copy);
+    }
     return true;
   }
   return false;

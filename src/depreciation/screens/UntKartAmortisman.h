@@ -18,8 +18,9 @@ class QPushButton;
 class QTableView;
 
 namespace orv::screens {
+class LedgerDelegate;
 class LedgerModel;
-}
+}  // namespace orv::screens
 
 class TFrmKartAmortisman : public TfrmGenMain {
   Q_OBJECT
@@ -40,6 +41,7 @@ class TFrmKartAmortisman : public TfrmGenMain {
   orv::depreciation::AcikDefter& defter() { return d_; }
   QTableView* view() const { return view_; }
   orv::screens::LedgerModel* model() const { return model_.get(); }
+  QWidget* openEditor() const;
   BandedHeader* header() const { return header_; }
 
  public slots:
@@ -67,6 +69,7 @@ class TFrmKartAmortisman : public TfrmGenMain {
   orv::depreciation::AcikDefter d_;
   std::unique_ptr<orv::screens::LedgerModel> model_;
   QTableView* view_ = nullptr;
+  orv::screens::LedgerDelegate* delegate_ = nullptr;
   BandedHeader* header_ = nullptr;
   bool loaded_ = false;
   bool saved_ = false;

@@ -106,6 +106,7 @@ QWidget* LedgerDelegate::createEditor(QWidget* parent, const QStyleOptionViewIte
   auto* edit = new QLineEdit(parent);
   edit->setFrame(false);
   edit->setAlignment(Qt::AlignRight);
+  editor_ = edit;
   return edit;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QPointer>
 #include <QStyledItemDelegate>
 
 #include "app/prompter.h"
@@ -47,9 +48,13 @@ class LedgerDelegate : public QStyledItemDelegate {
   using QStyledItemDelegate::QStyledItemDelegate;
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
   void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+  QWidget* openEditor() const { return editor_; }
 
  protected:
   bool eventFilter(QObject* editor, QEvent* event) override;
+
+ private:
+  mutable QPointer<QWidget> editor_;
 };
 
 }  // namespace orv::screens

@@ -114,7 +114,7 @@ class TestTFrmKartAmortisman : public QObject {
     screen.view()->setFocus();
     screen.view()->setCurrentIndex(screen.model()->index(0, SutunAmortismanTutari));
     QTest::keyClick(screen.view(), Qt::Key_2);
-    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    auto* editor = qobject_cast<QLineEdit*>(screen.openEditor());
     QVERIFY(editor);
     QCOMPARE(editor->text(), QString("2"));
     QTest::keyClicks(editor, "500");
