@@ -1,6 +1,10 @@
 // The main window after a command-line login: caption, labels and the rights of the menus.
 #include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSpinBox>
+#include <QTimer>
 #include <QtTest>
 
 #include "app/activation.h"
@@ -13,6 +17,26 @@
 #include "users/user_admin.h"
 
 using namespace orv;
+
+// Answers every message box with its default button and records its text.
+class BoxAnswerer {
+ public:
+  QStringList texts;
+  BoxAnswerer() {
+    timer_.setInterval(20);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        texts << box->text();
+        if (box->defaultButton()) box->defaultButton()->click();
+        else box->accept();
+      }
+    });
+    timer_.start();
+  }
+
+ private:
+  QTimer timer_;
+};
 
 class MainWindowTest : public QObject {
   Q_OBJECT
@@ -89,6 +113,36 @@ class MainWindowTest : public QObject {
              std::string("2031"));
     w.closeWithoutQuestion();
     w.close();
+  }
+
+  void leftRowWarnsOfAnAbnormalEndButASecondInstanceDoesNot() {
+    Session s = loggedIn(users::allRightCodes());
+    auto first = std::make_unique<TfrmMain>(s, options());
+    first->registerWorkstation();
+    {
+      BoxAnswerer answers;
+      TfrmMain second(s, options());  // the first still runs
+      QVERIFY(second.registerWorkstation());
+      QVERIFY(answers.texts.isEmpty());
+      second.closeWithoutQuestion();
+      second.close();
+    }
+    auto count = [&] {
+      auto st = s.rootDb->prepare("SELECT COUNT(*) FROM login");
+      st.step();
+      return st.getInt(0);
+    };
+    QCOMPARE(count(), 1LL);  // the first instance still holds the row
+    first.reset();           // ends without closing: the row is left behind
+    BoxAnswerer answers;
+    TfrmMain third(s, options());
+    QVERIFY(third.registerWorkstation());
+    QCOMPARE(answers.texts.size(), 1);
+    QVERIFY(answers.texts[0].startsWith("Program Önceden Geçersiz Bir Biçimde Kapatılmış!"));
+    QCOMPARE(count(), 1LL);
+    third.closeWithoutQuestion();
+    third.close();
+    QCOMPARE(count(), 0LL);
   }
 
   void closingRemovesTheLoginRow() {
