@@ -160,11 +160,11 @@ void exportKartCsv(Database& db, std::ostream& out) {
   }
 }
 
-Result<int> importKartCsv(Database& db, const std::string& path, long long userId,
-                          const std::string& stamp) {
+Result<std::vector<KartRow>> readKartCsv(Database& db, const std::string& path) {
+  using R = Result<std::vector<KartRow>>;
   auto records = csv::readFile(path);
   if (!records) return records.status();
-  if (records->empty()) return Result<int>::error("Dosya boş: " + path);
+  if (records->empty()) return R::error("Dosya boş: " + path);
   const Fields& fields = kartFields();
   auto map = mapHeader(records->front(), fields);
   if (!map) return map.status();
@@ -178,17 +178,31 @@ Result<int> importKartCsv(Database& db, const std::string& path, long long userI
       if (!card) return card.status();
       KartRow k = std::move(card).value();
       if (!codes.insert({k.Bolum, k.SabitKiymet}).second || repo.findByCode(k.Bolum, k.SabitKiymet))
-        return Result<int>::error(csv::fieldError(rec.line, "SabitKiymet", codeUsed(k)));
+        return R::error(csv::fieldError(rec.line, "SabitKiymet", codeUsed(k)));
+      cards.push_back(std::move(k));
+    }
+    return cards;
+  } catch (const DbError& e) {
+    return R::error(std::string("Kartlar okunamadı: ") + e.what());
+  }
+}
+
+Result<int> importKartCsv(Database& db, const std::string& path, long long userId,
+                          const std::string& stamp) {
+  auto cards = readKartCsv(db, path);
+  if (!cards) return cards.status();
+  try {
+    KartRepository repo(db);
+    Transaction tx(db);
+    for (auto& k : cards.value()) {
       if (k.CreateBy == 0 && k.CreateDate.empty()) {
         k.CreateBy = userId;
         k.CreateDate = stamp;
       }
-      cards.push_back(std::move(k));
+      repo.insert(k);
     }
-    Transaction tx(db);
-    for (const auto& k : cards) repo.insert(k);
     tx.commit();
-    return static_cast<int>(cards.size());
+    return static_cast<int>(cards->size());
   } catch (const DbError& e) {
     return Result<int>::error(std::string("Kartlar saklanamadı: ") + e.what());
   }

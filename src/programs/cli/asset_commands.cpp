@@ -1,13 +1,12 @@
 // "asset import" and "asset export": asset cards as CSV.
+#include "assets/card.h"
 #include "data/kart_csv.h"
-#include "depreciation/engine.h"
+#include "data/locks.h"
 #include "programs/cli/command.h"
 #include "programs/cli/session_setup.h"
 
 namespace orv::cli {
 namespace {
-
-constexpr int kRightNewCard = 30;
 
 int runImport(Context& ctx) {
   const std::string usage = "asset import --company FİRMA DOSYA.csv";
@@ -16,11 +15,14 @@ int runImport(Context& ctx) {
   if (args->words.size() != 1 || !args->has("company")) return reportUsage(ctx, usage);
   auto session = openCompanySession(ctx, args->option("company"), /*needLogin=*/true);
   if (!session) return reportFailure(ctx, session.status());
-  if (!session->hasRight(kRightNewCard))
-    return reportFailure(
-        ctx, Status::error("Programa Yeni Sabit Kıymet Kart Açmaya Yetkili Değilsiniz!"));
-  auto saved = db::importKartCsv(*session->companyDb, args->words[0], session->user.id,
-                                 depreciation::damgaMetni(DateTime::now()));
+  if (!session->hasRight(assets::kRightNewCard))
+    return reportFailure(ctx, Status::error(assets::kNoNewCardRight));
+  auto cards = db::readKartCsv(*session->companyDb, args->words[0]);
+  if (!cards) return reportFailure(ctx, cards.status());
+  // Saved as the card screen saves: under lock slot 1, waiting for another workstation's save.
+  CliPrompter waiting(ctx.out, ctx.err, Answer::Yes);
+  locks::RecordLocks locks(*session->rootDb, locks::lockSettingsFor(*session), waiting);
+  auto saved = assets::KartlariKaydet(session.value(), locks, std::move(cards).value());
   if (!saved) return reportFailure(ctx, saved.status());
   ctx.out << *saved << " kart kaydedildi.\n";
   return 0;
