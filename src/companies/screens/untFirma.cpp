@@ -70,8 +70,13 @@ TfrmFirma::TfrmFirma(orv::Session& session, const orv::HeldFileLock* ownMarker, 
   pages_ = new QTabWidget(this);
   pages_->addTab(buildGeneralPage(), "Genel Bilgiler");
   pages_->addTab(buildAdvisorPage(), "Müşavir ve Çalışma Bilgileri");
+  waiting_ = new QLabel("İşleminiz Yapılıyor Lütfen Bekleyiniz.", this);
+  waiting_->setAlignment(Qt::AlignCenter);
+  waiting_->setStyleSheet("background: #ffffd9; border: 1px solid #808080; padding: 6px;");
+  waiting_->hide();
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(bar);
+  layout->addWidget(waiting_);
   layout->addWidget(pages_);
   connect(edits_["Adi"], &QLineEdit::editingFinished, this, [this] {
     if (edits_["Yil"]->text().isEmpty()) edits_["Yil"]->setText(edits_["Adi"]->text());
@@ -276,9 +281,9 @@ bool TfrmFirma::sakla() {
   }
   CompanyRow r = *row;
   auto ctx = context();
-  setCursor(Qt::WaitCursor);
+  showWaiting(true);
   auto saved = orv::companies::saveCompany(ctx, r, loadedName_, prompter);
-  unsetCursor();
+  showWaiting(false);
   if (!saved) {
     prompter.message(orv::MessageKind::Information, saved.message());
     if (!loadedName_.empty() && saved.message().find("İsmini Değiştiremezsiniz") != std::string::npos)
@@ -290,6 +295,16 @@ bool TfrmFirma::sakla() {
   loadedName_ = r.name();
   changed_ = false;
   return true;
+}
+
+void TfrmFirma::showWaiting(bool on) {
+  waiting_->setVisible(on);
+  if (on) {
+    setCursor(Qt::WaitCursor);
+    waiting_->repaint();
+  } else {
+    unsetCursor();
+  }
 }
 
 void TfrmFirma::firmaSil() {

@@ -10,6 +10,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QTabWidget;
 class QToolButton;
@@ -60,6 +61,8 @@ class TfrmFirma : public TfrmGenMain {
   QComboBox* separator_ = nullptr;
   QCheckBox* days_[7] = {};
   QTabWidget* pages_ = nullptr;
+  QLabel* waiting_ = nullptr;
+  void showWaiting(bool on);
   long long ulas_ = 0;
   std::string loadedName_;
   bool changed_ = false;
