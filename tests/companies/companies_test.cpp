@@ -216,6 +216,18 @@ TEST_F(CompaniesTest, DeleteMovesTheFolderToTheTrashWithItsRecord) {
   EXPECT_NE(all.find("DeletionDate="), std::string::npos);
 }
 
+TEST_F(CompaniesTest, SecondDeleteOfTheSameNameGetsItsOwnTrashEntry) {
+  auto c = ctx();
+  for (int i = 0; i < 2; ++i) {
+    ASSERT_TRUE(create("Abc"));
+    ASSERT_TRUE(deleteCompany(c, "Abc", prompter));
+  }
+  const fs::path trash = trashFolder();
+  EXPECT_TRUE(fs::exists(trash / "files" / "Abc"));
+  EXPECT_TRUE(fs::exists(trash / "files" / "Abc.2"));
+  EXPECT_TRUE(fs::exists(trash / "info" / "Abc.2.trashinfo"));
+}
+
 TEST_F(CompaniesTest, UnsavedCardCannotBeDeleted) {
   auto c = ctx();
   auto d = deleteCompany(c, "", prompter);
