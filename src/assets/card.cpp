@@ -238,6 +238,19 @@ Status AktifYilKaydet(Session& session, int yil) {
   }
 }
 
+Status KartDuzeniKaydet(Session& session, int duzen) {
+  if (!session.parameterDb) return Status::error("Parametre dosyası açık değil.");
+  try {
+    Status s = db::storeParameter(*session.parameterDb,
+                                  "Sabit Kıymet Bilgileri Kart Düzeninde Görüntülensin (1/0)",
+                                  std::to_string(duzen));
+    if (s) session.values.cardLayout = duzen;
+    return s;
+  } catch (const db::DbError& e) {
+    return Status::error(std::string("Görünüm düzeni saklanamadı: ") + e.what());
+  }
+}
+
 Result<int> KartlariKaydet(Session& session, locks::RecordLocks& locks, std::vector<KartRow> kartlar) {
   using R = Result<int>;
   if (!session.hasRight(kRightNewCard)) return R::error(kNoNewCardRight);

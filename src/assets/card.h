@@ -110,6 +110,9 @@ std::optional<long long> komsuKart(db::Database& companyDb, const std::string& b
 // "Amortisman Aktif Yılı": the session's active year and its parameter, stored at once.
 Status AktifYilKaydet(Session& session, int yil);
 
+// The asset screen's layout flag (1 card, 0 browser) in the session and its parameter.
+Status KartDuzeniKaydet(Session& session, int duzen);
+
 // Batch save of new cards (the command line's import): right 30, the card checks and unused
 // codes (in the table and among the cards) for every card before anything is written, then
 // all cards under lock slot 1 in one transaction. Refusals name the card's line (first card
