@@ -62,7 +62,7 @@ TfrmMain::TfrmMain(orv::Session& session, Options options, QWidget* parent)
   built_ = {"dxIslemler", "dxListeDokum", "sistem1", "dxHizmet", "dxBarSubItem1", "dxYardim",
             "dxFirmaKarti", "btfirmasecimi", "dxAmortismanYil", "dxKapat", "dxhizmet02",
             "dxEkranAyar", "meDuzenle", "dxservis08", "dxgoruntuluhelp", "dxprghakkinda",
-            "dxDoviz", "dxYeniTablo"};
+            "dxDoviz", "dxYeniTablo", "dxKart"};
   if (!options_.manualFile.empty())
     built_.insert({"dxyardimkul", "dxicindekiler", "dxkonutarama"});
   buildActions();

@@ -22,6 +22,7 @@
 #include "app/screens/untTakvim.h"
 #include "app/shell_texts.h"
 #include "companies/companies.h"
+#include "assets/screens/asset_views.h"
 #include "companies/screens/untFirma.h"
 #include "companies/screens/untFirmaSec.h"
 #include "data/parameters.h"
@@ -65,6 +66,11 @@ void TfrmMain::connectCommands() {
   on("dxhizmet02", [this] { Tfrmtakvim(this).exec(); });
   on("dxDoviz", [this] { TfrmDoviz(session_, this).exec(); });
   on("dxYeniTablo", [this] { TfrmYenDeger(session_, this).exec(); });
+  on("dxKart", [this] {
+    openAssetScreens(session_, this);
+    const QSignalBlocker quiet(year_);  // the asset screens may have changed the active year
+    year_->setValue(session_.values.depreciationYear);
+  });
   on("dxEkranAyar", [this] { resetScreenSettings(); });
   on("meDuzenle", [this] { openBarOptions(); });
   on("dxgoruntuluhelp", [this] { openVideoHelp(); });
