@@ -43,9 +43,9 @@ TEST(Activation, SetsCompanyFormatsFoldersAndParameters) {
 
 TEST(Activation, CompanyWithOwnParametersReadsThemFromItsFolder) {
   test::TempDataRoot root;
-  test::CompanySpec spec;
-  spec.ownParameters = true;
-  root.addCompany("OZEL", spec);
+  test::CompanySetup setup;
+  setup.ownParameters = true;
+  root.addCompany("OZEL", setup);
   Session s = root.session("OZEL");
   EXPECT_EQ(s.values.parameterFolder, root.companyFolder("OZEL"));
   EXPECT_EQ(s.parameterDb->folder(), root.companyFolder("OZEL"));
@@ -114,9 +114,9 @@ TEST(Activation, AFailingColumnAdditionStopsTheActivation) {
 
 TEST(Activation, ReadsTheRowsFlagsAsTheyAreStored) {
   test::TempDataRoot root;
-  test::CompanySpec spec;
-  spec.fiscalYearStart = 0;  // 0 means January
-  root.addCompany("ACME", spec);
+  test::CompanySetup setup;
+  setup.fiscalYearStart = 0;  // 0 means January
+  root.addCompany("ACME", setup);
   {
     auto db = root.openRoot();
     ASSERT_TRUE(db::updateRows(*db, db::table("FIRMA"), db::Row{{"Adi", "ACME"}},

@@ -87,7 +87,7 @@ TEST_F(CliInitParam, InitUnderAMissingFolderFailsInTurkishAndWritesNothing) {
 
 TEST_F(CliInitParam, SetStoresInTheSharedOrTheCompanysOwnParameters) {
   test::TempDataRoot data;
-  test::CompanySpec own;
+  test::CompanySetup own;
   own.ownParameters = true;
   data.addCompany("OZEL", own);
   data.addCompany("ORTAK");
