@@ -91,7 +91,8 @@ bool logIn(orv::Session& session, const std::optional<orv::users::CommandLineLog
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("OrvDemirbas");
-  QApplication::setApplicationDisplayName(QString::fromUtf8(orv::app::kWindowCaption));
+  // No display name: the platform would append it to every caption, and the main window
+  // shows its caption exactly as "Orvan Sabit Kıymetler Programı  (company - year)".
   QApplication::setApplicationVersion(orv::app::kProductVersion);
   const Arguments args = parseArguments(app.arguments());
   MessagePrompter prompter(nullptr);
