@@ -68,6 +68,7 @@ class TfrmKart : public TfrmGenMain {
   QWidget* buildAccounts();
   QWidget* buildSummary();
   void buildCommands();
+  void connectShortcutsAndMarks();
   QAction* addCommand(const QString& caption, const QKeySequence& key, void (TfrmKart::*slot)());
   QLineEdit* addText(const QString& name, int maxLength);
   void showRecord();

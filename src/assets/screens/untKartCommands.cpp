@@ -98,6 +98,10 @@ void TfrmKart::buildCommands() {
   auto* layout = static_cast<QVBoxLayout*>(this->layout());
   layout->setMenuBar(menus);
   layout->insertWidget(0, bar);
+  connectShortcutsAndMarks();
+}
+
+void TfrmKart::connectShortcutsAndMarks() {
   // Alt+1 .. Alt+5 move the focus to the sections.
   const char* targets[] = {"Bolum", "MuhFisNo", "Amortisman_Baslama", "MuhKod1", "Amortisman_BitisAy"};
   for (int i = 0; i < 5; ++i) {
