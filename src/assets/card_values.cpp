@@ -11,13 +11,6 @@
 namespace orv::assets {
 namespace {
 
-FormatSettings formatSettings(const Session& s) {
-  FormatSettings fs;
-  fs.thousand = s.values.thousandSeparator;
-  fs.decimal = s.values.decimalSeparator;
-  fs.date = s.values.dateSeparator;
-  return fs;
-}
 
 }  // namespace
 
@@ -53,7 +46,7 @@ std::string maskeliKod(const Session& session, const std::string& kod) {
 
 std::string tarihMetni(const Session& session, Date d, bool kisaYil) {
   if (d.isNull()) return {};
-  return formatDate(kisaYil ? "dd/mm/yy" : "dd/mm/yyyy", d, formatSettings(session));
+  return formatDate(kisaYil ? "dd/mm/yy" : "dd/mm/yyyy", d, formatSettings(session.values));
 }
 
 std::string kartBasligi(const Session& session, const db::KartRow& kart, bool yeniKart) {

@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+#include "common/format.h"
+
 namespace orv {
 
 struct SistemDegerleri {
@@ -65,5 +67,14 @@ struct PrinterDefinition {
   std::string printerName;
   std::array<std::string, 20> codes;
 };
+
+// The separators the formatters take, as the parameters set them.
+inline FormatSettings formatSettings(const SistemDegerleri& v) {
+  FormatSettings fs;
+  fs.thousand = v.thousandSeparator;
+  fs.decimal = v.decimalSeparator;
+  fs.date = v.dateSeparator;
+  return fs;
+}
 
 }  // namespace orv

@@ -21,13 +21,6 @@ const char* kBrowserCaptions[] = {"Bölümü", "Sabit Kıymet Kodu", "Adı", "A�
                                   "DegerlenmisTutar", "DBirikmisAmortisman"};
 const char* kSearchCaptions[] = {"Bölüm", "Kod", "Sabit Kıymetin Adı"};
 
-FormatSettings formatSettings(const Session& s) {
-  FormatSettings fs;
-  fs.thousand = s.values.thousandSeparator;
-  fs.decimal = s.values.decimalSeparator;
-  fs.date = s.values.dateSeparator;
-  return fs;
-}
 
 }  // namespace
 
@@ -55,7 +48,7 @@ QVariant KartListModel::headerData(int section, Qt::Orientation orientation, int
 }
 
 QString KartListModel::browserText(const db::KartRow& k, int c) const {
-  const FormatSettings fs = formatSettings(session_);
+  const FormatSettings fs = formatSettings(session_.values);
   const std::string amount = session_.company.kurus1 ? ",0.00" : ",0.##";
   switch (c) {
     case 0: return qs(k.Bolum);

@@ -51,9 +51,7 @@ double AmountBox::value() const { return value_; }
 
 void AmountBox::setValue(double v) {
   value_ = v;
-  orv::FormatSettings fs;
-  fs.thousand = session_.values.thousandSeparator;
-  fs.decimal = session_.values.decimalSeparator;
+  const orv::FormatSettings fs = orv::formatSettings(session_.values);
   QString shown = QString::fromStdString(orv::formatFloat(format_, v, fs)).trimmed();
   setText(shown.isEmpty() ? "0" : shown);
 }

@@ -134,9 +134,7 @@ std::string TfrmKart::maskedCode() const { return orv::assets::maskeliKod(sessio
 QString TfrmKart::headerText() const { return header_->text(); }
 QString TfrmKart::endDateText() const { return endDate_->text(); }
 QString TfrmKart::totalText() const {
-  orv::FormatSettings fs;
-  fs.thousand = session_.values.thousandSeparator;
-  fs.decimal = session_.values.decimalSeparator;
+  const orv::FormatSettings fs = orv::formatSettings(session_.values);
   const double sum = static_cast<AmountBox*>(fields_["Alis_Tutari"])->value() +
                      static_cast<AmountBox*>(fields_["Kdv_Tutari"])->value();
   const QString t = qs(orv::formatFloat(session_.formats.amount, sum, fs)).trimmed();
@@ -161,9 +159,7 @@ void TfrmKart::showHeader() {
 
 void TfrmKart::showSummary() {
   const KartRow& k = kayit_.kart;
-  orv::FormatSettings fs;
-  fs.thousand = session_.values.thousandSeparator;
-  fs.decimal = session_.values.decimalSeparator;
+  const orv::FormatSettings fs = orv::formatSettings(session_.values);
   auto amount = [&](double v) { return qs(orv::formatFloat(session_.formats.amount, v, fs)); };
   summary_[0]->setText(orv::assets::tarihVar(k.SonIslemTarihi) ? qs(orv::assets::tarihMetni(session_, k.SonIslemTarihi)) : "");
   summary_[1]->setText(qs(orv::formatFloat("#.##", k.DegerOrani, fs)));

@@ -74,7 +74,7 @@ const definitions::GunlukKur* DailyRatesModel::rateAt(int row) const {
 }
 
 QString DailyRatesModel::amountText(double value) const {
-  return qs(formatFloat(session_.formats.amountOptional2, value, formatSettings(session_)));
+  return qs(formatFloat(session_.formats.amountOptional2, value, formatSettings(session_.values)));
 }
 
 int DailyRatesModel::rowCount(const QModelIndex& parent) const {
@@ -262,7 +262,7 @@ int RevaluationModel::columnCount(const QModelIndex& parent) const {
 QVariant RevaluationModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return {};
   const auto& r = rows_[index.row()];
-  const FormatSettings fs = formatSettings(session_);
+  const FormatSettings fs = formatSettings(session_.values);
   const std::string limitFormat = session_.company.kurus1 ? ",0.00" : ",0.##";
   if (role == Qt::TextAlignmentRole)
     return int((index.column() == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);

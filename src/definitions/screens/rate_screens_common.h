@@ -41,13 +41,6 @@ class BoxPrompter : public Prompter {
   QWidget* parent_;
 };
 
-inline FormatSettings formatSettings(const Session& s) {
-  FormatSettings fs;
-  fs.thousand = s.values.thousandSeparator;
-  fs.decimal = s.values.decimalSeparator;
-  fs.date = s.values.dateSeparator;
-  return fs;
-}
 
 inline QString qs(const std::string& s) { return QString::fromStdString(s); }
 

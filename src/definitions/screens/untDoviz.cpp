@@ -177,7 +177,7 @@ void TfrmDoviz::dateEdited() {
     return;
   }
   date_ = *d;
-  weekday_->setText(qs(formatDate("dddd", date_, formatSettings(session_))));
+  weekday_->setText(qs(formatDate("dddd", date_, formatSettings(session_.values))));
   load();
 }
 

@@ -75,9 +75,7 @@ void TFrmKartAmortisman::buildLayout(const orv::db::KartRow& kart) {
   layout->addWidget(view_, 1);
   auto* bottom = new QHBoxLayout;
   const std::string amount = session_.company.kurus1 ? ",0.00" : ",0.##";
-  orv::FormatSettings fs;
-  fs.thousand = session_.values.thousandSeparator;
-  fs.decimal = session_.values.decimalSeparator;
+  const orv::FormatSettings fs = orv::formatSettings(session_.values);
   bottom->addWidget(new QLabel("Alış Tarihi :"));
   bottom->addWidget(new QLabel(qs(orv::assets::tarihMetni(session_, kart.Alis_Tarihi))));
   bottom->addSpacing(20);

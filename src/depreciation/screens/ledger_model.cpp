@@ -18,13 +18,6 @@ const char* kCaptions[] = {"Tarih", "Değerleme Öncesi Aktife Kayıtlı Değer"
                            "Net Değer Artışı", "Amort. Oranı", "Hesaplanan Amortisman",
                            "Birikmiş Amortisman", "Yeni Kasa Değeri"};
 
-FormatSettings formatSettings(const Session& s) {
-  FormatSettings fs;
-  fs.thousand = s.values.thousandSeparator;
-  fs.decimal = s.values.decimalSeparator;
-  fs.date = s.values.dateSeparator;
-  return fs;
-}
 
 bool isRate(int column) {
   return column == depreciation::SutunDOrani || column == depreciation::SutunAmortismanOrani;
@@ -48,7 +41,7 @@ QVariant LedgerModel::headerData(int section, Qt::Orientation orientation, int r
 }
 
 QString LedgerModel::cellText(const DefterSatiri& r, int column) const {
-  const FormatSettings fs = formatSettings(session_);
+  const FormatSettings fs = formatSettings(session_.values);
   if (column == depreciation::SutunTarih) return QString::fromStdString(formatDate("dd/mm/yyyy", r.Tarih, fs));
   const double v = depreciation::sayiAlani(const_cast<DefterSatiri&>(r), column);
   const char* format = isRate(column) ? ",0.##;-,0.##" : session_.company.kurus1 ? ",0.00" : ",0.##";
