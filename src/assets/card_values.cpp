@@ -9,10 +9,6 @@
 #include "common/turkish.h"
 
 namespace orv::assets {
-namespace {
-
-
-}  // namespace
 
 double kdvTutari(double alisTutari, double kdvOrani) { return alisTutari * kdvOrani / 100; }
 
