@@ -28,6 +28,11 @@ TEST(DemoRootTest, DemoUserLogsInAndTheDemoCompanyActivates) {
   Status active = activateCompany(s, "DEMO", quiet);
   ASSERT_TRUE(active) << active.message();
   EXPECT_EQ(s.company.title, "Demo Sabit Kıymet Ticaret A.Ş.");
+  EXPECT_EQ(s.values.depreciationYear, Date::today().year());
+  auto cards = s.companyDb->prepare("SELECT count(*) FROM Kart");
+  ASSERT_TRUE(cards.step());
+  EXPECT_EQ(cards.getInt(0), 4);  // made once: the second start added none
+  EXPECT_EQ(s.codeLists.codes[0], (CodeList{"000=", "01=İdari Bina", "02=Üretim", "03=Lojistik"}));
 }
 
 TEST(ScreenSettingsTest, ResetEmptiesPlacementsAndRemovesLayouts) {
